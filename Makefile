@@ -1,0 +1,33 @@
+# Chordex: make run starts the program on the sample store, make test runs the tests.
+BUILD_DIR ?= build
+BUILD_TYPE ?= RelWithDebInfo
+
+.PHONY: all deps configure build run test bench clean
+
+all: build
+
+deps:
+	bash scripts/install-deps.sh
+
+configure: deps
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+
+build: configure
+	cmake --build $(BUILD_DIR)
+
+run: build
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+	  echo "No display found: starting Chordex under Xvfb."; \
+	  xvfb-run -a -s "-screen 0 1280x900x24" ./$(BUILD_DIR)/chordex; \
+	else \
+	  ./$(BUILD_DIR)/chordex; \
+	fi
+
+test: build
+	cd $(BUILD_DIR) && ctest --output-on-failure
+
+bench: build
+	./$(BUILD_DIR)/bench/chordex_bench
+
+clean:
+	rm -rf $(BUILD_DIR)

@@ -1,0 +1,17 @@
+# cmake -DSQLITE3=<tool> -DOUT=<store file> -DSQL=<sql files> -DREPLACE=ON|OFF -P MakeStore.cmake
+# Builds the store in a temporary file and moves it into place, so a failed run leaves nothing half made.
+if(EXISTS "${OUT}" AND NOT REPLACE)
+  return()
+endif()
+get_filename_component(dir "${OUT}" DIRECTORY)
+file(MAKE_DIRECTORY "${dir}")
+set(tmp "${OUT}.tmp")
+file(REMOVE "${tmp}")
+foreach(f IN LISTS SQL)
+  execute_process(COMMAND "${SQLITE3}" -bail "${tmp}" INPUT_FILE "${f}" RESULT_VARIABLE rc ERROR_VARIABLE err)
+  if(NOT rc EQUAL 0)
+    file(REMOVE "${tmp}")
+    message(FATAL_ERROR "sqlite3 failed on ${f}: ${err}")
+  endif()
+endforeach()
+file(RENAME "${tmp}" "${OUT}")

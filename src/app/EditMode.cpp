@@ -1,0 +1,7 @@
+#include "app/EditMode.h"
+
+namespace chordex {
+
+int EditMode = 0;
+
+}  // namespace chordex

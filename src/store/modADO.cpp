@@ -1,0 +1,118 @@
+#include "store/modADO.h"
+
+#include "store/Connection.h"
+#include "store/DbError.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace modADO {
+
+namespace {
+
+Connection g_conn;
+QString g_path;
+QString g_name;
+long g_errorNumber = 0;
+QString g_error;
+
+QString withSlash(QString path)
+{
+    if (!path.endsWith('/'))
+        path += '/';
+    return path;
+}
+
+bool holdsData(const QString &dir)
+{
+    QFileInfo def(dir + QStringLiteral("def"));
+    QFileInfo db(dir + QStringLiteral("db"));
+    return (def.isFile() || db.isDir()) && QFileInfo(dir).isWritable();
+}
+
+// Copies the installed data files into a new user data folder, leaving existing ones alone.
+void seed(const QString &from, const QString &to)
+{
+    QDir().mkpath(to + QStringLiteral("db"));
+    const QStringList files = {QStringLiteral("def"), QStringLiteral("tips.txt"),
+                               QStringLiteral("db/Sample.mdb")};
+    for (const QString &f : files) {
+        if (QFileInfo::exists(from + f) && !QFileInfo::exists(to + f)) {
+            QFile::copy(from + f, to + f);
+            QFile(to + f).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                         QFile::ReadOther);
+        }
+    }
+}
+
+}  // namespace
+
+QString ProgramPath()
+{
+    const QString home = qEnvironmentVariable("CHORDEX_HOME");
+    if (!home.isEmpty())
+        return withSlash(QDir::cleanPath(home));
+    const QString exeDir = withSlash(QCoreApplication::applicationDirPath());
+    if (holdsData(exeDir))
+        return exeDir;
+    const QString user = withSlash(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    seed(exeDir, user);
+    return user;
+}
+
+bool OpenConnection(const QString &filePath, const QString &displayName)
+{
+    try {
+        g_conn.Open(filePath);
+    } catch (const DbError &e) {
+        g_errorNumber = e.number();
+        g_error = e.description();
+        return false;
+    }
+    g_path = filePath;
+    g_name = displayName;
+    g_errorNumber = 0;
+    g_error.clear();
+    return true;
+}
+
+bool NoStoreOpen()
+{
+    return !g_conn.isOpen();
+}
+
+QString StorePath()
+{
+    return g_conn.isOpen() ? g_path : QString();
+}
+
+QString StoreName()
+{
+    return g_conn.isOpen() ? g_name : QString();
+}
+
+void CloseConnection()
+{
+    g_conn.Close();
+}
+
+long LastOpenErrorNumber()
+{
+    return g_errorNumber;
+}
+
+QString LastOpenError()
+{
+    return g_error;
+}
+
+Connection &Conn()
+{
+    g_conn.handle();  // throws when no store is open
+    return g_conn;
+}
+
+}  // namespace modADO

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+class ListTarget;
+class ListViewTarget;
+class Prompts;
+class TreeTarget;
+
+// Catalogue routines on the open store: name look-ups, inserts, the folder removal and the
+// fills of lists, trees and the bookmark list. Engine errors reach the caller, except in the
+// category and folder fills, which report them through prompts and stop.
+namespace modMain {
+
+QString FolderName(qint32 folderId);
+QString CategoryName(qint32 categoryId);
+bool CategoryHasFolders(qint32 categoryId);
+
+// Asks first; removes the folder, its files and their tab rows in one transaction.
+bool RemoveFolder(Prompts &prompts, qint32 folderId, const QString &folderName);
+
+void LoadBookmarkList(ListViewTarget &list);
+qint32 InsertCategory(const QString &name);
+qint32 InsertFolder(qint32 categoryId, const QString &name);
+
+void FillCategoryList(Prompts &prompts, ListTarget &list);
+void FillFolders(Prompts &prompts, qint32 categoryId, TreeTarget &tree);
+void FillFolders(Prompts &prompts, qint32 categoryId, ListTarget &list);
+
+// Tree node keys and images.
+QString FolderKey(qint32 folderId);  // "D_" + id
+QString FileKey(qint32 fileId);      // "F_" + id
+inline constexpr const char *RootKey = "ROOT";
+enum TreeImage { ImageFolder = 1, ImageFolderOpen = 2, ImageFile = 4, ImageRoot = 5 };
+
+}  // namespace modMain
