@@ -1,0 +1,146 @@
+#include "StoreRows.h"
+#include "TestHome.h"
+#include "store/DbError.h"
+#include "store/clsTablature.h"
+#include "store/modADO.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+// The document object: loading, saving, renaming, deleting and its bookmark, with its signals.
+class tst_clsTablature : public QObject
+{
+    Q_OBJECT
+
+private:
+    TestHome *m_home = nullptr;
+    QString m_path;
+
+    int count(const QString &sql) { return StoreRows::scalar(m_path, sql).toInt(); }
+
+private slots:
+    void init()
+    {
+        m_home = new TestHome;
+        m_path = m_home->newStore("Doc");
+        // ids chosen so category, folder and file ids differ: category 3, folder 7, file 12
+        StoreRows::exec(m_path,
+            "INSERT INTO categories(category_id, category) VALUES (3,'Guitar');"
+            "INSERT INTO directories(directory_id, category_id, directory) VALUES (7,3,'Riffs');"
+            "INSERT INTO file(file_id, directory_id, filename) VALUES (12,7,'Blues in A'),(13,7,'No content');"
+            "INSERT INTO tablature(file_id, tab, notes) VALUES (12,'e|--5--|\r\nB|--5--|','Swing it');");
+        QVERIFY(modADO::OpenConnection(m_path, "Doc"));
+    }
+    void cleanup()
+    {
+        modADO::CloseConnection();
+        delete m_home;
+    }
+
+    void selectLoadsFieldsAndAlwaysSignals()
+    {
+        clsTablature doc;
+        QSignalSpy spy(&doc, &clsTablature::OnTabSelect);
+        doc.SelectTabFile(3, 7, 12);
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(doc.Title(), QString("Blues in A"));
+        QCOMPARE(doc.Tablature(), QString("e|--5--|\r\nB|--5--|"));
+        QCOMPARE(doc.Notes(), QString("Swing it"));
+        QCOMPARE(doc.Key(), QString("3||7||12"));
+
+        doc.SelectTabFile(3, 7, 13);  // a file without a content row: nothing changes
+        QCOMPARE(spy.count(), 2);
+        QCOMPARE(doc.FileId(), QString("12"));
+        QCOMPARE(doc.Title(), QString("Blues in A"));
+    }
+
+    void identifierPropertiesAreTextAnd32Bit()
+    {
+        clsTablature doc;
+        doc.setFileId("5");
+        QCOMPARE(doc.FileId(), QString("5"));
+        doc.setFolderId("40000");
+        QCOMPARE(doc.folderIdValue(), 40000);
+        QVERIFY_THROWS_EXCEPTION(DbError, doc.setCategoryId("abc"));
+        QVERIFY_THROWS_EXCEPTION(DbError, doc.setCategoryId("9999999999"));
+        QCOMPARE(doc.CategoryId(), QString("0"));
+    }
+
+    void updateAndRename()
+    {
+        clsTablature doc;
+        doc.SelectTabFile(3, 7, 12);
+        doc.UpdateFile("new tab", "new notes");
+        QCOMPARE(StoreRows::scalar(m_path, "SELECT tab || '/' || notes FROM tablature WHERE file_id=12").toString(),
+                 QString("new tab/new notes"));
+        QCOMPARE(doc.Tablature(), QString("new tab"));
+        QCOMPARE(doc.Title(), QString("Blues in A"));
+
+        QSignalSpy spy(&doc, &clsTablature::OnBookmarkFileRename);
+        doc.RenameFile("Slow blues in A");
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(spy.at(0).at(0).toString(), QString("3||7||12"));
+        QCOMPARE(spy.at(0).at(1).toString(), QString("Slow blues in A"));
+        QCOMPARE(StoreRows::scalar(m_path, "SELECT filename FROM file WHERE file_id=12").toString(), QString("Slow blues in A"));
+    }
+
+    void bookmarkLifecycle()
+    {
+        clsTablature doc;
+        doc.SelectTabFile(3, 7, 12);
+        QCOMPARE(doc.BookmarkExists(), QString());
+
+        QSignalSpy inserted(&doc, &clsTablature::OnBookmarkInsert);
+        doc.InsertBookmark("Practise", "Every day");
+        QCOMPARE(inserted.count(), 1);
+        const QList<QVariant> args = inserted.at(0);
+        QCOMPARE(args.at(0).toInt(), 1);
+        QCOMPARE(args.mid(1), QList<QVariant>({"3||7||12", "Guitar", "Riffs", "Blues in A", "Practise", "Every day"}));
+        QCOMPARE(doc.BookmarkExists(), QString("3||7||12"));
+
+        QVERIFY(doc.SelectBookmark(1));
+        QCOMPARE(doc.BookmarkTitle(), QString("Practise"));
+        QVERIFY(!doc.SelectBookmark(99));
+        QCOMPARE(doc.BookmarkTitle(), QString("Practise"));
+
+        QSignalSpy updated(&doc, &clsTablature::OnBookmarkUpdate);
+        doc.UpdateBookmark(1, "Daily", "Ten minutes");
+        QCOMPARE(updated.count(), 1);
+        QCOMPARE(StoreRows::scalar(m_path, "SELECT bookmark || '/' || description FROM bookmarks").toString(),
+                 QString("Daily/Ten minutes"));
+
+        QSignalSpy deleted(&doc, &clsTablature::OnBookmarkDelete);
+        doc.DeleteBookmark(99);  // not there: nothing deleted, the signal still names the file
+        QCOMPARE(deleted.count(), 1);
+        QCOMPARE(deleted.at(0).at(0).toString(), QString("3||7||12"));
+        QCOMPARE(count("SELECT count(*) FROM bookmarks"), 1);
+        doc.DeleteBookmark(1);
+        QCOMPARE(count("SELECT count(*) FROM bookmarks"), 0);
+    }
+
+    void deleteFileRemovesItsRowsTogether()
+    {
+        clsTablature doc;
+        doc.SelectTabFile(3, 7, 12);
+        doc.InsertBookmark("b", "d");
+        QSignalSpy spy(&doc, &clsTablature::OnFileDelete);
+        doc.DeleteFile(12);
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(spy.at(0).at(0).toString(), QString("3||7||12"));
+        QCOMPARE(count("SELECT count(*) FROM file WHERE file_id=12"), 0);
+        QCOMPARE(count("SELECT count(*) FROM tablature WHERE file_id=12"), 0);
+        QCOMPARE(count("SELECT count(*) FROM bookmarks"), 0);
+        QCOMPARE(count("SELECT count(*) FROM file"), 1);
+
+        // a failure part-way leaves every row in place and raises no signal
+        StoreRows::exec(m_path, "INSERT INTO tablature VALUES (13,'x','');"
+                                "CREATE TRIGGER keep BEFORE DELETE ON tablature BEGIN SELECT RAISE(ABORT, 'locked'); END;");
+        doc.SelectTabFile(3, 7, 13);
+        QVERIFY_THROWS_EXCEPTION(DbError, doc.DeleteFile(13));
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(count("SELECT count(*) FROM file WHERE file_id=13"), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_clsTablature)
+#include "tst_clsTablature.moc"

@@ -1,0 +1,137 @@
+#include "StoreRows.h"
+#include "TestHome.h"
+#include "store/Connection.h"
+#include "store/Recordset.h"
+#include "store/modADO.h"
+
+#include <QFile>
+#include <QtTest>
+
+// Opening stores: paths, the one connection, and the refusal of files that are not stores.
+class tst_modADO : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void programPathComesFromHomeWithOneSlash()
+    {
+        TestHome home;
+        QCOMPARE(modADO::ProgramPath(), home.path());
+        qputenv("CHORDEX_HOME", (home.path() + "/").toUtf8());  // already ends with a slash
+        QCOMPARE(modADO::ProgramPath(), home.path());
+        QVERIFY(!modADO::ProgramPath().endsWith("//"));
+    }
+
+    void openingReplacesTheStoreBefore()
+    {
+        TestHome home;
+        const QString a = home.newStore("A");
+        const QString b = home.newStore("B");
+        StoreRows::exec(a, "INSERT INTO categories(category) VALUES ('InA')");
+        StoreRows::exec(b, "INSERT INTO categories(category) VALUES ('InB')");
+
+        QVERIFY(modADO::OpenConnection(a, "A"));
+        QVERIFY(!modADO::NoStoreOpen());
+        QCOMPARE(modADO::StoreName(), QString("A"));
+        QCOMPARE(modADO::StorePath(), a);
+
+        QVERIFY(modADO::OpenConnection(b, "B"));
+        Recordset rs;
+        rs.Open("SELECT * FROM categories", modADO::Conn());
+        QCOMPARE(rs.Fields("category").toString(), QString("InB"));
+        QCOMPARE(rs.RecordCount(), 1L);
+        rs.Close();
+        modADO::CloseConnection();
+    }
+
+    void refusesWhatIsNotAStore_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("sql");  // run on an SQLite file when content is empty
+        QTest::newRow("random bytes") << QByteArray(4096, '\x5a') << QString();
+        QTest::newRow("text file") << QByteArray("e|--0--|\r\nB|--1--|\r\n") << QString();
+        QByteArray jet(4096, '\0');
+        jet.replace(4, 15, "Standard Jet DB");
+        QTest::newRow("legacy Jet database") << jet << QString();
+        QTest::newRow("other SQLite file") << QByteArray() << QString("CREATE TABLE notes(x);");
+        QTest::newRow("stamped by another program")
+            << QByteArray()
+            << QString("PRAGMA application_id=42; CREATE TABLE categories(category_id, category);");
+        QTest::newRow("a table missing")
+            << QByteArray()
+            << QString("CREATE TABLE categories(category_id, category); CREATE TABLE directories(directory_id, category_id, directory);"
+                       "CREATE TABLE file(file_id, directory_id, filename); CREATE TABLE tablature(file_id, tab, notes);");
+        QTest::newRow("bookmark columns reordered")
+            << QByteArray()
+            << QString("CREATE TABLE categories(category_id, category); CREATE TABLE directories(directory_id, category_id, directory);"
+                       "CREATE TABLE file(file_id, directory_id, filename); CREATE TABLE tablature(file_id, tab, notes);"
+                       "CREATE TABLE bookmarks(bookmark_id, file_id, directory_id, category_id, bookmark, description);");
+        QTest::newRow("made by a newer version") << QByteArray() << QString("PRAGMA user_version=99;");
+    }
+
+    void refusesWhatIsNotAStore()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, sql);
+        TestHome home;
+        const QString good = home.newStore("Good");
+        QVERIFY(modADO::OpenConnection(good, "Good"));
+
+        QString bad = home.dbPath("Bad");
+        if (sql.startsWith("PRAGMA user_version")) {
+            bad = home.newStore("Bad");
+            StoreRows::exec(bad, sql);
+        } else if (content.isEmpty()) {
+            QFile f(bad);
+            QVERIFY(f.open(QIODevice::WriteOnly));  // an empty file is a new SQLite database
+            f.close();
+            StoreRows::exec(bad, sql);
+        } else {
+            QFile f(bad);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(content);
+        }
+        const QByteArray before = [&] { QFile f(bad); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+
+        QVERIFY(!modADO::OpenConnection(bad, "Bad"));
+        QVERIFY(modADO::NoStoreOpen());  // not the good store either
+        QCOMPARE(modADO::StoreName(), QString());
+        QCOMPARE(modADO::StorePath(), QString());
+        QVERIFY(!modADO::LastOpenError().isEmpty());
+        QVERIFY(modADO::LastOpenErrorNumber() != 0);
+        QFile f(bad);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), before);  // the refused file is left exactly as it was
+    }
+
+    void missingFileIsRefusedAndNotCreated()
+    {
+        TestHome home;
+        const QString missing = home.dbPath("Gone");
+        QVERIFY(!modADO::OpenConnection(missing, "Gone"));
+        QVERIFY(modADO::NoStoreOpen());
+        QVERIFY(!QFile::exists(missing));
+        QVERIFY(modADO::LastOpenError().contains("does not exist"));
+    }
+
+    void theSampleStoreIsAValidStore()
+    {
+        TestHome home;
+        const QString sample = home.sampleStore();
+        QVERIFY2(modADO::OpenConnection(sample, "Sample"), qPrintable(modADO::LastOpenError()));
+        QCOMPARE(StoreRows::scalar(sample, "PRAGMA integrity_check").toString(), QString("ok"));
+        QVERIFY(StoreRows::scalar(sample, "SELECT count(*) FROM categories").toInt() >= 2);
+        QVERIFY(StoreRows::scalar(sample, "SELECT count(*) FROM directories").toInt() >= 4);
+        QVERIFY(StoreRows::scalar(sample, "SELECT count(*) FROM file").toInt() >= 10);
+        QVERIFY(StoreRows::scalar(sample, "SELECT count(*) FROM bookmarks").toInt() >= 2);
+        // every file has exactly one content row, and every bookmark points at a real file
+        QCOMPARE(StoreRows::scalar(sample, "SELECT count(*) FROM file f WHERE (SELECT count(*) FROM tablature t WHERE t.file_id=f.file_id) <> 1").toInt(), 0);
+        QCOMPARE(StoreRows::scalar(sample, "SELECT count(*) FROM bookmarks b LEFT JOIN file f ON f.file_id=b.file_id "
+                                           "LEFT JOIN directories d ON d.directory_id=f.directory_id "
+                                           "WHERE f.file_id IS NULL OR d.directory_id<>b.directory_id OR d.category_id<>b.category_id").toInt(), 0);
+        modADO::CloseConnection();
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_modADO)
+#include "tst_modADO.moc"

@@ -1,0 +1,211 @@
+#include "ScriptedPrompts.h"
+#include "StoreRows.h"
+#include "TestHome.h"
+#include "store/DbError.h"
+#include "store/Targets.h"
+#include "store/modADO.h"
+#include "store/modMain.h"
+
+#include <QtTest>
+
+namespace {
+
+// Targets that log what the fills do, in order.
+struct LogList final : ListTarget
+{
+    QStringList log;
+    int n = 0;
+    void clear() override { log << "clear"; n = 0; }
+    void addItem(const QString &text, qint32 data) override { log << text + "=" + QString::number(data); ++n; }
+    int count() const override { return n; }
+    void choose(int index) override { log << "choose " + QString::number(index); }
+};
+
+struct LogTree final : TreeTarget
+{
+    QStringList log;
+    void clear() override { log << "clear"; }
+    void addNode(const QString &parent, const QString &key, const QString &text, int image, int expanded) override
+    {
+        log << QString("%1>%2 %3 %4/%5").arg(parent, key, text).arg(image).arg(expanded);
+    }
+    void expand(const QString &key) override { log << "expand " + key; }
+};
+
+struct LogListView final : ListViewTarget
+{
+    QStringList log;
+    void addListItem(const QString &key, const QString &text, const QStringList &sub, const QVariant &tag) override
+    {
+        log << key + " " + text + " [" + sub.join('|') + "] " + tag.toString();
+    }
+};
+
+}  // namespace
+
+class tst_modMain : public QObject
+{
+    Q_OBJECT
+
+private:
+    TestHome *m_home = nullptr;
+    QString m_path;
+
+    int count(const QString &table) { return StoreRows::scalar(m_path, "SELECT count(*) FROM " + table).toInt(); }
+
+private slots:
+    void init()
+    {
+        m_home = new TestHome;
+        m_path = m_home->newStore("Cat");
+        StoreRows::exec(m_path,
+            "INSERT INTO categories(category) VALUES ('Guitar'),('Bass'),('Empty');"
+            "INSERT INTO directories(category_id, directory) VALUES (1,'riffs'),(1,'Exercises'),(2,'Lines'),(1,'Blues');"
+            "INSERT INTO file(directory_id, filename) VALUES (1,'R1'),(2,'E1'),(1,'R2'),(3,'L1'),(2,'E2'),(2,'E3');"
+            "INSERT INTO tablature(file_id, tab, notes) VALUES (1,'t1',''),(2,'t2',''),(3,'t3',''),(4,'t4',''),(5,'t5',''),(6,'t6','');"
+            "INSERT INTO bookmarks(bookmark, description, category_id, directory_id, file_id) VALUES "
+            "('Warm up','Daily',1,2,2),('Groove','Slow',2,3,4);");
+        QVERIFY(modADO::OpenConnection(m_path, "Cat"));
+    }
+    void cleanup()
+    {
+        modADO::CloseConnection();
+        delete m_home;
+    }
+
+    void lookUps()
+    {
+        QCOMPARE(modMain::FolderName(2), QString("Exercises"));
+        QCOMPARE(modMain::FolderName(999), QString());
+        QCOMPARE(modMain::CategoryName(2), QString("Bass"));
+        QCOMPARE(modMain::CategoryName(0), QString());
+        QVERIFY(modMain::CategoryHasFolders(1));
+        QVERIFY(!modMain::CategoryHasFolders(3));
+    }
+
+    void insertsReturnTheNewIdentifier()
+    {
+        QCOMPARE(modMain::InsertCategory("Keys"), 4);
+        StoreRows::exec(m_path, "DELETE FROM categories WHERE category_id=4");
+        QCOMPARE(modMain::InsertCategory("Drums"), 5);
+        QCOMPARE(modMain::InsertFolder(5, "Fills"), 5);
+        QCOMPARE(StoreRows::scalar(m_path, "SELECT category_id || ':' || directory FROM directories WHERE directory_id=5").toString(),
+                 QString("5:Fills"));
+
+        TestHome other;
+        const QString empty = other.newStore("Empty");
+        QVERIFY(modADO::OpenConnection(empty, "Empty"));
+        QCOMPARE(modMain::InsertCategory("First"), 1);
+    }
+
+    void removeFolderAsksAndNoChangesNothing()
+    {
+        ScriptedPrompts prompts;
+        prompts.answer(Prompts::Answer::No);
+        QVERIFY(!modMain::RemoveFolder(prompts, 2, "Exercises"));
+        QCOMPARE(prompts.asked.size(), 1);
+        const auto &q = prompts.last();
+        QCOMPARE(q.text, QString("Are you sure you wish to delete the folder \"Exercises\" and all files?\r\n\r\n"
+                                 "Warning: This operation can not be undone!"));
+        QCOMPARE(q.title, QString("Confirm Delete"));
+        QCOMPARE(q.icon, Prompts::Icon::Exclamation);
+        QCOMPARE(q.buttons, Prompts::Buttons::YesNo);
+        QCOMPARE(q.defaultAnswer, Prompts::Answer::No);
+        QCOMPARE(count("directories"), 4);
+        QCOMPARE(count("file"), 6);
+        QCOMPARE(count("tablature"), 6);
+    }
+
+    void removeFolderDeletesItsFilesOnly_data()
+    {
+        QTest::addColumn<int>("folder");
+        QTest::addColumn<QStringList>("filesLeft");
+        QTest::newRow("three files") << 2 << QStringList({"1", "3", "4"});
+        QTest::newRow("one file") << 3 << QStringList({"1", "2", "3", "5", "6"});
+        QTest::newRow("no files") << 4 << QStringList({"1", "2", "3", "4", "5", "6"});
+    }
+
+    void removeFolderDeletesItsFilesOnly()
+    {
+        QFETCH(int, folder);
+        QFETCH(QStringList, filesLeft);
+        ScriptedPrompts prompts;
+        prompts.answer(Prompts::Answer::Yes);
+        QVERIFY(modMain::RemoveFolder(prompts, folder, "x"));
+        QCOMPARE(StoreRows::column(m_path, "SELECT file_id FROM file ORDER BY file_id"), filesLeft);
+        QCOMPARE(StoreRows::column(m_path, "SELECT file_id FROM tablature ORDER BY file_id"), filesLeft);
+        QCOMPARE(StoreRows::scalar(m_path, QString("SELECT count(*) FROM directories WHERE directory_id=%1").arg(folder)).toInt(), 0);
+        QCOMPARE(count("directories"), 3);
+        QCOMPARE(count("bookmarks"), 2);  // bookmarks stay; the list drops them
+    }
+
+    void removeFolderIsAllOrNothing()
+    {
+        // The folder row refuses to go: the files and tab rows deleted before must come back.
+        StoreRows::exec(m_path, "CREATE TRIGGER keep BEFORE DELETE ON directories BEGIN SELECT RAISE(ABORT, 'locked folder'); END;");
+        ScriptedPrompts prompts;
+        prompts.answer(Prompts::Answer::Yes);
+        QVERIFY_THROWS_EXCEPTION(DbError, modMain::RemoveFolder(prompts, 2, "Exercises"));
+        QCOMPARE(count("file"), 6);
+        QCOMPARE(count("tablature"), 6);
+        QCOMPARE(count("directories"), 4);
+        // and the connection is usable afterwards
+        QCOMPARE(modMain::FolderName(2), QString("Exercises"));
+    }
+
+    void fillsListCategoriesAndFolders()
+    {
+        ScriptedPrompts prompts;
+        LogList list;
+        modMain::FillCategoryList(prompts, list);
+        QCOMPARE(list.log, QStringList({"clear", "Guitar=1", "Bass=2", "Empty=3", "choose 0"}));
+
+        LogList folders;
+        modMain::FillFolders(prompts, 1, folders);
+        QCOMPARE(folders.log, QStringList({"clear", "Blues=4", "Exercises=2", "riffs=1"}));  // by name, any case
+        QCOMPARE(prompts.asked.size(), 0);
+    }
+
+    void fillsTheTree()
+    {
+        ScriptedPrompts prompts;
+        LogTree tree;
+        modMain::FillFolders(prompts, 1, tree);
+        // folders by name under the expanded root, then the files: each folder's in store order
+        QCOMPARE(tree.log.mid(0, 6), QStringList({"clear", ">ROOT Cat 5/0", "expand ROOT", "ROOT>D_4 Blues 1/2",
+                                                  "ROOT>D_2 Exercises 1/2", "ROOT>D_1 riffs 1/2"}));
+        QCOMPARE(tree.log.size(), 11);
+        QCOMPARE(tree.log.filter(QRegularExpression("^D_1>")), QStringList({"D_1>F_1 R1 4/0", "D_1>F_3 R2 4/0"}));
+        QCOMPARE(tree.log.filter(QRegularExpression("^D_2>")),
+                 QStringList({"D_2>F_2 E1 4/0", "D_2>F_5 E2 4/0", "D_2>F_6 E3 4/0"}));
+        LogTree empty;
+        modMain::FillFolders(prompts, 3, empty);
+        QCOMPARE(empty.log, QStringList({"clear", ">ROOT Cat 5/0", "expand ROOT"}));
+    }
+
+    void fillErrorsAreReported()
+    {
+        StoreRows::exec(m_path, "DROP TABLE file; CREATE TABLE file(x);");
+        ScriptedPrompts prompts;
+        LogTree tree;
+        modMain::FillFolders(prompts, 1, tree);
+        QCOMPARE(prompts.count(ScriptedPrompts::Kind::Message), 1);
+        QVERIFY(prompts.last().text.contains(QRegularExpression("^\\d+ - .+")));
+        QCOMPARE(prompts.last().title, QString("Chordex"));
+        QCOMPARE(prompts.last().buttons, Prompts::Buttons::Ok);
+        QVERIFY(tree.log.contains("ROOT>D_1 riffs 1/2"));  // partly filled, then stopped
+    }
+
+    void bookmarkListJoinsAndKeys()
+    {
+        StoreRows::exec(m_path, "INSERT INTO bookmarks(bookmark, description, category_id, directory_id, file_id) "
+                                "VALUES ('Orphan','file gone',1,1,77);");
+        LogListView list;
+        modMain::LoadBookmarkList(list);
+        QCOMPARE(list.log, QStringList({"1||2||2 Warm up [Daily|E1|Exercises|Guitar] 1",
+                                        "2||3||4 Groove [Slow|L1|Lines|Bass] 2"}));
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_modMain)
+#include "tst_modMain.moc"
