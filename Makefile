@@ -27,7 +27,7 @@ test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure
 
 bench: build
-	./$(BUILD_DIR)/bench/chordex_bench
+	cd $(BUILD_DIR) && ./bench/chordex_bench
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -7,7 +7,7 @@
 namespace modSettings {
 
 QString GetSetting(const QString &appName, const QString &section, const QString &key,
-                   const QString &defaultValue = QString());
+                   const QString &defaultValue);
 void SaveSetting(const QString &appName, const QString &section, const QString &key,
                  const QString &value);
 

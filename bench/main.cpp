@@ -1,0 +1,39 @@
+#include "BenchStores.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    QApplication app(argc, argv);
+    QTemporaryDir dir(QDir::currentPath() + "/chordex-bench-XXXXXX");
+    if (!dir.isValid()) {
+        std::fprintf(stderr, "cannot make a folder for the bench stores\n");
+        return 1;
+    }
+    qputenv("CHORDEX_HOME", dir.path().toUtf8());
+
+    std::printf("Generating the bench stores (100 and 50,000 files)...\n");
+    std::fflush(stdout);
+    std::vector<BenchResult> results;
+    runStoreBench(dir.path(), results);
+
+    std::printf("\n%-34s %12s %12s %8s\n", "operation", "100 files", "50,000 files", "ratio");
+    bool ok = true;
+    for (const BenchResult &r : results) {
+        const double ratio = r.smallMs > 0 ? r.largeMs / r.smallMs : 0;
+        const bool bad = r.singleRow && ratio > 1.5;
+        ok = ok && !bad;
+        std::printf("%-34s %9.3f ms %9.3f ms %8.2f%s\n", qPrintable(r.name), r.smallMs, r.largeMs, ratio,
+                    bad ? "  (over 1.5)" : "");
+    }
+    const double peak = PeakMemoryMb();
+    std::printf("\npeak memory: %.1f MB (bound 200 MB)\n", peak);
+    ok = ok && peak < 200;
+    std::printf("%s\n", ok ? "bounds met" : "BOUNDS NOT MET");
+    return ok ? 0 : 1;
+}
