@@ -1,0 +1,29 @@
+#pragma once
+
+#include "view/SearchOptions.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+
+// Asks what to find. "Find Next" accepts the dialog; the caller runs the search, and
+// Find Next / Find Previous repeat it later without the dialog.
+class FindDialog final : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit FindDialog(const SearchOptions &initial, QWidget *parent = nullptr);
+
+    // The initial options with the text and choices of the dialog.
+    SearchOptions options() const;
+
+private:
+    SearchOptions m_options;
+    QLineEdit *m_txtFind = nullptr;
+    QCheckBox *m_chkMatchCase = nullptr;
+    QCheckBox *m_chkWholeWord = nullptr;
+    QPushButton *m_cmdFindNext = nullptr;
+};

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "view/SearchOptions.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class TextEditor;
+
+// Find and replace in one editor. The dialog stays open and works on the editor while
+// it is shown; Close ends it. The outcome of each step shows in the dialog itself.
+class ReplaceDialog final : public QDialog
+{
+    Q_OBJECT
+
+public:
+    ReplaceDialog(TextEditor &editor, const SearchOptions &initial, QWidget *parent = nullptr);
+
+    SearchOptions options() const;
+    QString status() const;
+
+    void findNext();
+    void replace();
+    void replaceAllMatches();
+
+private:
+    void showNotFound();
+
+    TextEditor &m_editor;
+    QLineEdit *m_txtFind = nullptr;
+    QLineEdit *m_txtReplace = nullptr;
+    QCheckBox *m_chkMatchCase = nullptr;
+    QCheckBox *m_chkWholeWord = nullptr;
+    QPushButton *m_cmdFindNext = nullptr;
+    QPushButton *m_cmdReplace = nullptr;
+    QPushButton *m_cmdReplaceAll = nullptr;
+    QLabel *m_lblStatus = nullptr;
+};
