@@ -1,6 +1,7 @@
 #include "view/TextEditor.h"
 
 #include <QFontDatabase>
+#include <QMouseEvent>
 
 #include <algorithm>
 #include <cstdint>
@@ -41,6 +42,26 @@ void TextEditor::setText(const QString &text)
         SendScintilla(SCI_SETREADONLY, 1);
     SendScintilla(SCI_EMPTYUNDOBUFFER);
     setModified(false);
+}
+
+void TextEditor::mousePressEvent(QMouseEvent *event)
+{
+#if !defined(Q_OS_MACOS) && !defined(Q_OS_WIN)
+    // On X11 QScintilla starts a rectangular selection on Ctrl+drag and ignores Alt;
+    // tab columns are selected with Alt+drag, so pass Alt on as the key it understands.
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    if (event->button() == Qt::LeftButton && (modifiers & Qt::AltModifier)
+        && !(modifiers & Qt::ControlModifier)) {
+        QMouseEvent rectangular(event->type(), event->position(), event->globalPosition(),
+                                event->button(), event->buttons(),
+                                (modifiers & ~Qt::AltModifier) | Qt::ControlModifier,
+                                event->pointingDevice());
+        QsciScintilla::mousePressEvent(&rectangular);
+        event->setAccepted(rectangular.isAccepted());
+        return;
+    }
+#endif
+    QsciScintilla::mousePressEvent(event);
 }
 
 long TextEditor::bytePosition(int position) const

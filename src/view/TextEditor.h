@@ -51,6 +51,9 @@ public:
 signals:
     void doubleClicked();
 
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+
 private:
     static QString resolveFamily(const QString &family);
     int searchFlags(const SearchOptions &options) const;
