@@ -1,11 +1,26 @@
+#include "app/QtPrompts.h"
+#include "app/frmSplash.h"
+#include "mainwindow/frmMain.h"
+
 #include <QApplication>
-#include <QMainWindow>
+#include <QIcon>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QMainWindow w;
-    w.setWindowTitle(QStringLiteral("Chordex"));
-    w.show();
+    QApplication::setApplicationName(QStringLiteral("Chordex"));
+    QApplication::setOrganizationName(QStringLiteral("Chordex"));
+    QIcon::setThemeName(QStringLiteral("Tango"));
+
+    auto *splash = new frmSplash;
+    splash->show();
+    splash->repaint();
+    QApplication::processEvents();
+
+    QtPrompts prompts;
+    frmMain main(prompts);
+    prompts.setParent(&main);
+    splash->close();
+    main.show();
     return app.exec();
 }

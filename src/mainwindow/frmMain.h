@@ -1,0 +1,158 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class Prompts;
+class QAction;
+class QMenu;
+class QTimer;
+class QToolBar;
+class Splitter;
+class clsTablature;
+class ctlDetails;
+class ctlTree;
+class ctlView;
+
+// The main window: owns the panes, the document object of the selected file and the dialogs,
+// answers every pane event and keeps the command set current. Its code is split by concern:
+// frmMain.cpp (start-up, window state, shutdown), frmMainCommands.cpp (menus, toolbar and their
+// enabling), frmMainSelection.cpp (selection and editing).
+class frmMain final : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit frmMain(Prompts &prompts, QWidget *parent = nullptr);
+    ~frmMain() override;
+
+    // Start-up, stores and window state
+    void OpenStore(const QString &filePath, const QString &displayName);
+    void OpenDefaultStore();
+    void ClearPanes();
+    void Form_Activate();  // the first activation arms tmrDB
+    void mnuViewTree_Click();
+    void mnuViewDetails_Click();
+    void mnuFileExit_Click();
+
+    // Commands
+    void RefreshCommands();
+    void SetupToolbar();
+    void tbr_ButtonClick(QAction *button);
+    QAction *tbrButton(int position) const;  // 1-based; null for separators
+    QAction *tbrButton(const QString &key) const;
+    void mnuFileEdit_Click();
+    void mnuFileAddCategory_Click();
+    void mnuFileAddFolder_Click();
+    void mnuFileSave_Click();
+    void mnuFileCancel_Click();
+    void mnuEditCut_Click();
+    void mnuEditCopy_Click();
+    void mnuFileDeleteFolder_Click();
+    void mnuFileDeleteFile_Click();
+
+    // The panes, the splitters and the timers
+    ctlTree *ctlTree1 = nullptr;
+    ctlDetails *ctlDetails1 = nullptr;
+    ctlView *ctlView1 = nullptr;
+    Splitter *Splitter1 = nullptr;
+    Splitter *Splitter2 = nullptr;
+    QWidget *picToolBar = nullptr;
+    QToolBar *tbr = nullptr;
+    QTimer *tmrDB = nullptr;
+    QTimer *tmr = nullptr;
+    std::unique_ptr<clsTablature> objTablature;
+
+    // Menus and their commands
+    QMenu *mnuFile = nullptr;
+    QAction *mnuFileChordex = nullptr;
+    QAction *mnuFileAddCategory = nullptr;
+    QAction *mnuFileAddFolder = nullptr;
+    QAction *mnuFileDeleteFolder = nullptr;
+    QAction *mnuFileDeleteFile = nullptr;
+    QAction *mnuFileOpen = nullptr;
+    QAction *mnuFileNew = nullptr;
+    QAction *mnuFileSaveToChordex = nullptr;
+    QAction *mnuFileSaveAs = nullptr;
+    QAction *mnuFileSave = nullptr;
+    QAction *mnuFileEdit = nullptr;
+    QAction *mnuFileCancel = nullptr;
+    QAction *mnuFilePrint = nullptr;
+    QAction *mnuFileExit = nullptr;
+    QMenu *mnuEdit = nullptr;
+    QAction *mnuEditUndo = nullptr;
+    QAction *mnuEditRedo = nullptr;
+    QAction *mnuEditCut = nullptr;
+    QAction *mnuEditCopy = nullptr;
+    QAction *mnuEditPaste = nullptr;
+    QAction *mnuEditFind = nullptr;
+    QAction *mnuEditFindNext = nullptr;
+    QAction *mnuFindPrevious = nullptr;
+    QAction *mnuEditReplace = nullptr;
+    QAction *mnuEditSelectAll = nullptr;
+    QAction *mnuEditSearch = nullptr;
+    QMenu *mnuView = nullptr;
+    QAction *mnuViewTree = nullptr;
+    QAction *mnuViewDetails = nullptr;
+    QMenu *mnuBookmarks = nullptr;
+    QAction *mnuBookmarkFile = nullptr;
+    QAction *mnuEditBookmark = nullptr;
+    QAction *mnuBookmarkDelete = nullptr;
+    QMenu *mnuTools = nullptr;
+    QAction *mnuMaintenance = nullptr;
+    QAction *mnuToolsOptions = nullptr;
+    QMenu *mnuHelp = nullptr;
+    QAction *mnuHelpContents = nullptr;
+    QAction *mnuHelpSearch = nullptr;
+    QAction *mnuHelpTOD = nullptr;
+    QAction *mnuHelpAbout = nullptr;
+
+protected:
+    bool event(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // frmMain.cpp
+    void buildPanes();
+    void layoutClientArea();
+    void togglePane(QAction *entry, QWidget *pane, Splitter *splitter, const QString &key,
+                    int hiddenSplit, int defaultSplit);
+    void Form_Unload();
+    bool guard(const std::function<void()> &work);  // reports store errors; false on one
+
+    // frmMainCommands.cpp
+    void buildMenus();
+    void buildToolbar();
+    QAction *addCommand(QMenu *menu, const QString &caption, const QKeySequence &shortcut,
+                        void (frmMain::*handler)());
+    void setButtons(std::initializer_list<int> positions, bool enabled);
+
+    // frmMainSelection.cpp
+    void connectPanes();
+    void ctlTree_OnRootClick();
+    void ctlTree_OnTreeClick();
+    void ctlTree_OnCategoryClick(qint32 categoryId);
+    void ctlTree_OnFolderClick(qint32 categoryId, qint32 folderId);
+    void ctlTree_OnFileClick(qint32 categoryId, qint32 folderId, qint32 fileId);
+    void ctlTree_OnFileAdd();
+    void ctlDetails_OnBookmarkClick(const QString &treePath);
+    void ctlView_OnChange();
+    void ctlView_OnEnableCutCopy(bool present);
+    void ctlView_UpdateUndoRedo(bool canUndo, bool canRedo);
+    void ctlView_OnSaveChanges(const QString &tab, const QString &notes);
+    void ctlView_OnSaveFileChanges();
+    void ctlView_OnEditComplete();
+    void objTablature_OnTabSelect();
+    void releaseDocument();
+    void enablePanes(bool enabled);
+
+    Prompts &m_prompts;
+    std::array<QAction *, 28> m_buttons{};  // toolbar positions 1..27; null for separators
+    bool m_activated = false;
+    bool m_unloaded = false;
+};

@@ -1,0 +1,165 @@
+#include "mainwindow/frmMain.h"
+
+#include "app/EditMode.h"
+#include "details/ctlDetails.h"
+#include "store/clsTablature.h"
+#include "tree/ctlTree.h"
+#include "view/ctlView.h"
+
+#include <QAction>
+#include <QTimer>
+
+void frmMain::connectPanes()
+{
+    connect(ctlTree1, &ctlTree::OnRootClick, this, &frmMain::ctlTree_OnRootClick);
+    connect(ctlTree1, &ctlTree::OnTreeClick, this, &frmMain::ctlTree_OnTreeClick);
+    connect(ctlTree1, &ctlTree::OnHideTree, this, &frmMain::mnuViewTree_Click);
+    connect(ctlTree1, &ctlTree::OnCategoryClick, this, &frmMain::ctlTree_OnCategoryClick);
+    connect(ctlTree1, &ctlTree::OnFolderClick, this, &frmMain::ctlTree_OnFolderClick);
+    connect(ctlTree1, &ctlTree::OnFileClick, this, &frmMain::ctlTree_OnFileClick);
+    connect(ctlTree1, &ctlTree::OnFileAdd, this, &frmMain::ctlTree_OnFileAdd);
+
+    connect(ctlDetails1, &ctlDetails::OnHideDetails, this, &frmMain::mnuViewDetails_Click);
+    connect(ctlDetails1, &ctlDetails::OnBookmarkClick, this, &frmMain::ctlDetails_OnBookmarkClick);
+    connect(ctlDetails1, &ctlDetails::OnSearchClick, this, &frmMain::ctlDetails_OnBookmarkClick);
+
+    connect(ctlView1, &ctlView::OnChange, this, &frmMain::ctlView_OnChange);
+    connect(ctlView1, &ctlView::OnEnableCutCopy, this, &frmMain::ctlView_OnEnableCutCopy);
+    connect(ctlView1, &ctlView::UpdateUndoRedo, this, &frmMain::ctlView_UpdateUndoRedo);
+    connect(ctlView1, &ctlView::OnSaveChanges, this, &frmMain::ctlView_OnSaveChanges);
+    connect(ctlView1, &ctlView::OnSaveFileChanges, this, &frmMain::ctlView_OnSaveFileChanges);
+    connect(ctlView1, &ctlView::OnEditComplete, this, &frmMain::ctlView_OnEditComplete);
+
+    // Editing commands forward to the view.
+    connect(mnuEditUndo, &QAction::triggered, ctlView1, &ctlView::Undo);
+    connect(mnuEditRedo, &QAction::triggered, ctlView1, &ctlView::Redo);
+    connect(mnuEditPaste, &QAction::triggered, ctlView1, &ctlView::Paste);
+    connect(mnuEditFind, &QAction::triggered, ctlView1, &ctlView::Find);
+    connect(mnuEditFindNext, &QAction::triggered, ctlView1, &ctlView::FindNext);
+    connect(mnuFindPrevious, &QAction::triggered, ctlView1, &ctlView::FindPrevious);
+    connect(mnuEditReplace, &QAction::triggered, ctlView1, &ctlView::RunReplace);
+    connect(mnuEditSelectAll, &QAction::triggered, ctlView1, &ctlView::SelectAll);
+}
+
+void frmMain::releaseDocument()
+{
+    objTablature.reset();
+}
+
+void frmMain::enablePanes(bool enabled)
+{
+    ctlTree1->Enabled(enabled);
+    ctlDetails1->Enabled(enabled);
+}
+
+void frmMain::ctlTree_OnRootClick()
+{
+    releaseDocument();
+    ctlView1->Clear();
+    RefreshCommands();
+}
+
+void frmMain::ctlTree_OnTreeClick()
+{
+    if (chordex::EditMode == 1)
+        ctlView1->EditCurrent(false);
+}
+
+void frmMain::ctlTree_OnCategoryClick(qint32)
+{
+    ctlTree_OnRootClick();
+}
+
+void frmMain::ctlTree_OnFolderClick(qint32, qint32)
+{
+    ctlTree_OnRootClick();
+}
+
+void frmMain::ctlTree_OnFileClick(qint32 categoryId, qint32 folderId, qint32 fileId)
+{
+    auto doc = std::make_unique<clsTablature>();
+    clsTablature *raw = doc.get();
+    connect(raw, &clsTablature::OnTabSelect, this, &frmMain::objTablature_OnTabSelect);
+    objTablature = std::move(doc);
+    const bool loaded = guard([&] { objTablature->SelectTabFile(categoryId, folderId, fileId); });
+    if (!loaded) {
+        // The file could not be read: show nothing rather than another file's text.
+        releaseDocument();
+        ctlView1->Clear();
+        RefreshCommands();
+        return;
+    }
+    ctlView1->FileSelected();
+}
+
+void frmMain::objTablature_OnTabSelect()
+{
+    ctlView1->Cover(false);
+    ctlView1->setNotes(objTablature->Notes());
+    ctlView1->setTabText(objTablature->Tablature());
+    ctlView1->setTitleText(objTablature->Title());
+    RefreshCommands();
+    tbrButton(QStringLiteral("find"))->setEnabled(true);
+    mnuEditFind->setEnabled(true);
+}
+
+void frmMain::ctlTree_OnFileAdd()
+{
+    tmr->start();
+}
+
+void frmMain::ctlDetails_OnBookmarkClick(const QString &treePath)
+{
+    if (chordex::EditMode == 1)
+        ctlView1->EditCurrent(false);
+    ctlTree1->SelectNode(treePath);
+    mnuEditBookmark->setEnabled(true);
+    mnuBookmarkDelete->setEnabled(true);
+}
+
+void frmMain::ctlView_OnChange()
+{
+    if (chordex::EditMode != 1)
+        return;
+    mnuFileSave->setEnabled(true);
+    tbrButton(QStringLiteral("save"))->setEnabled(true);
+    enablePanes(false);
+}
+
+void frmMain::ctlView_OnEnableCutCopy(bool present)
+{
+    if (chordex::EditMode != 1)
+        return;
+    mnuEditCut->setEnabled(present);
+    mnuEditCopy->setEnabled(present);
+    tbrButton(QStringLiteral("cut"))->setEnabled(present);
+    tbrButton(QStringLiteral("copy"))->setEnabled(present);
+}
+
+void frmMain::ctlView_UpdateUndoRedo(bool canUndo, bool canRedo)
+{
+    mnuEditUndo->setEnabled(canUndo);
+    mnuEditRedo->setEnabled(canRedo);
+}
+
+void frmMain::ctlView_OnSaveChanges(const QString &tab, const QString &notes)
+{
+    if (objTablature)
+        objTablature->UpdateFile(tab, notes);  // errors reach the save command, which reports them
+    mnuFileSave->setEnabled(false);
+    tbrButton(QStringLiteral("save"))->setEnabled(false);
+    enablePanes(true);
+}
+
+void frmMain::ctlView_OnSaveFileChanges()
+{
+    mnuFileSave->setEnabled(false);
+    tbrButton(QStringLiteral("save"))->setEnabled(false);
+    enablePanes(true);
+}
+
+void frmMain::ctlView_OnEditComplete()
+{
+    enablePanes(true);
+    RefreshCommands();
+}
