@@ -306,7 +306,7 @@ void frmMain::mnuFileCancel_Click()
 
 void frmMain::mnuFileSave_Click()
 {
-    guard([this] { ctlView1->SaveCurrent(); });
+    ctlView1->SaveCurrent();
 }
 
 void frmMain::mnuFileAddCategory_Click()

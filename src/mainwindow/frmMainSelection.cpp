@@ -144,8 +144,14 @@ void frmMain::ctlView_UpdateUndoRedo(bool canUndo, bool canRedo)
 
 void frmMain::ctlView_OnSaveChanges(const QString &tab, const QString &notes)
 {
-    if (objTablature)
-        objTablature->UpdateFile(tab, notes);  // errors reach the save command, which reports them
+    const bool saved = guard([&] {
+        if (objTablature)
+            objTablature->UpdateFile(tab, notes);
+    });
+    if (!saved) {
+        ctlView1->RejectSave();  // stays in edit mode with the text as typed
+        return;
+    }
     mnuFileSave->setEnabled(false);
     tbrButton(QStringLiteral("save"))->setEnabled(false);
     enablePanes(true);

@@ -477,12 +477,26 @@ bool ctlView::SaveCurrent()
         m_tabText = text;
         emit OnSaveFileChanges();
     } else {
+        const QString oldTab = m_tabText;
+        const QString oldNotes = m_notes;
         m_tabText = rtbText->text();
         m_notes = rtbNotes->text();
+        m_saveRejected = false;
         emit OnSaveChanges(m_tabText, m_notes);
+        if (m_saveRejected) {
+            // The host could not store the texts: they stay in the editors, unsaved.
+            m_tabText = oldTab;
+            m_notes = oldNotes;
+            return false;
+        }
     }
     m_dirty = false;
     return true;
+}
+
+void ctlView::RejectSave()
+{
+    m_saveRejected = true;
 }
 
 bool ctlView::writeDiskFile(const QString &path, const QString &text)

@@ -43,8 +43,11 @@ public:
     void Cover(bool visible);
     bool CoverVisible() const;
     void EditCurrent(bool editing);
-    // Returns false, with the user told why, when a disk file could not be written.
+    // Returns false, with the user told why, when a disk file could not be written or the
+    // host rejected the save.
     bool SaveCurrent();
+    // Called by the host while it handles OnSaveChanges when it could not store the texts.
+    void RejectSave();
     void FileEdit(const QString &path, const QString &text);
     void SetOptions();
     TextEditor *TextRTB() const { return rtbText; }
@@ -136,6 +139,7 @@ private:
     bool m_fileEdit = false;
     bool m_fileSelected = false;
     bool m_loading = false;
+    bool m_saveRejected = false;
     bool m_editPrefixed = false;  // lblTab carries the " Editing: " prefix
     SearchOptions m_lastSearch;
 };

@@ -1,0 +1,257 @@
+#include "MainFixture.h"
+#include "StoreRows.h"
+#include "app/EditMode.h"
+#include "details/ctlDetails.h"
+#include "splitter/Splitter.h"
+#include "store/modADO.h"
+#include "store/modSettings.h"
+#include "tree/ctlTree.h"
+#include "view/TextEditor.h"
+#include "view/ctlView.h"
+
+#include <QFile>
+#include <QTreeWidget>
+#include "tree/TreeControl.h"
+#include <QtTest>
+
+// The main window's life: start-up store, pane toggles, shutdown settings, selection.
+class tst_frmMain : public QObject
+{
+    Q_OBJECT
+
+    static QString setting(const QString &key, const QString &def = "<none>")
+    {
+        return modSettings::GetSetting("Settings", key, def);
+    }
+
+private slots:
+    void startUpOpensTheStoreOfTheSettings_data()
+    {
+        QTest::addColumn<QString>("chordexFile");  // "<none>": nothing written; "<deleted>": a missing file
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("fileAfter");
+        QTest::newRow("no settings: the sample") << "<none>" << "Chordex [Sample]" << "<none>";
+        QTest::newRow("a deleted store") << "<deleted>" << "Chordex" << "";
+        QTest::newRow("empty: open none") << "" << "Chordex" << "";
+    }
+
+    void startUpOpensTheStoreOfTheSettings()
+    {
+        QFETCH(QString, chordexFile);
+        QFETCH(QString, caption);
+        QFETCH(QString, fileAfter);
+        MainFixture f;
+        f.home.sampleStore();
+        if (chordexFile == "<deleted>") {
+            modSettings::SaveSetting("Settings", "ChordexFile", f.home.dbPath("Gone"));
+            modSettings::SaveSetting("Settings", "ChordexName", "Gone");
+        } else if (chordexFile != "<none>") {
+            modSettings::SaveSetting("Settings", "ChordexFile", chordexFile);
+            modSettings::SaveSetting("Settings", "ChordexName", "Kept");
+        }
+        QCOMPARE(f.w->windowTitle(), QString("Chordex"));
+        f.w->Form_Activate();
+        QVERIFY(f.w->tmrDB->isActive());
+        QCOMPARE(f.w->tmrDB->interval(), 600);
+        QTest::qWait(800);
+        QVERIFY(!f.w->tmrDB->isActive());
+        QCOMPARE(f.w->windowTitle(), caption);
+        QCOMPARE(setting("ChordexFile"), fileAfter);
+        if (chordexFile == "")
+            QCOMPARE(setting("ChordexName"), QString("Kept"));
+        f.w->Form_Activate();  // later activations do nothing
+        QVERIFY(!f.w->tmrDB->isActive());
+        QCOMPARE(f.prompts.asked.size(), 0);
+    }
+
+    void aStoreThatCannotBeOpenedIsReportedAndChangesNothing()
+    {
+        MainFixture f;
+        f.openTestStore();
+        const QString bad = f.home.dbPath("Broken");
+        QFile file(bad);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(2048, 'x'));
+        file.close();
+
+        f.w->OpenStore(bad, "Broken");
+        QCOMPARE(f.prompts.count(ScriptedPrompts::Kind::Message), 1);
+        QVERIFY(f.prompts.last().text.startsWith("The Chordex \"Broken\" could not be opened."));
+        QVERIFY(f.prompts.last().text.contains("not a Chordex store"));
+        QCOMPARE(f.prompts.last().icon, Prompts::Icon::Critical);
+        QCOMPARE(f.w->windowTitle(), QString("Chordex [Test]"));
+        // the panes still show the store before, and it is still the open one
+        QCOMPARE(modADO::StoreName(), QString("Test"));
+        f.clickFile(1, 1, 2);
+        QCOMPARE(f.w->ctlView1->TabText(), QString("e|--2--|"));
+    }
+
+    void paneTogglesSaveAndRestoreTheirSplits()
+    {
+        MainFixture f;
+        f.w->show();
+        QCOMPARE(f.w->Splitter1->SplitPercent(), 70);
+        QCOMPARE(f.w->Splitter2->SplitPercent(), 27);
+        QVERIFY(f.w->mnuViewDetails->isChecked());
+
+        f.w->Splitter1->setSplitPercent(64);
+        f.w->mnuViewDetails->trigger();
+        QVERIFY(!f.w->mnuViewDetails->isChecked());
+        QVERIFY(f.w->ctlDetails1->isHidden());
+        QCOMPARE(f.w->Splitter1->SplitPercent(), 100);
+        QCOMPARE(setting("Splitter1"), QString("64"));
+        f.w->mnuViewDetails->trigger();
+        QVERIFY(f.w->mnuViewDetails->isChecked());
+        QVERIFY(!f.w->ctlDetails1->isHidden());
+        QCOMPARE(f.w->Splitter1->SplitPercent(), 64);
+
+        // the tree pane's own close button runs the same toggle
+        emit f.w->ctlTree1->OnHideTree();
+        QVERIFY(!f.w->mnuViewTree->isChecked());
+        QCOMPARE(f.w->Splitter2->SplitPercent(), 0);
+        QCOMPARE(setting("Splitter2"), QString("27"));
+        f.w->mnuViewTree->trigger();
+        QCOMPARE(f.w->Splitter2->SplitPercent(), 27);
+    }
+
+    void shutdownWritesTheWindowState()
+    {
+        MainFixture f;
+        f.w->show();
+        f.w->mnuViewDetails->trigger();  // details hidden
+        f.w->ctlView1->SelectTab(2);
+        f.w->close();
+        QCOMPARE(setting("Tree"), QString("True"));
+        QCOMPARE(setting("Details"), QString("False"));
+        QCOMPARE(setting("ViewTab"), QString("2"));
+        QCOMPARE(setting("DetailTab"), QString("1"));
+        QCOMPARE(setting("SearchText"), QString("Search..."));
+        QCOMPARE(setting("WindowState"), QString("0"));
+        QVERIFY(setting("MainWidth").toDouble() >= 9000);
+        QVERIFY(setting("MainHeight").toDouble() >= 6300);
+        QCOMPARE(setting("Splitter1"), QString("70"));  // written when it was hidden, not at exit
+        QCOMPARE(setting("Splitter2"), QString("27"));
+    }
+
+    void shutdownWhileMinimisedKeepsThePosition()
+    {
+        MainFixture f;
+        f.w->show();
+        f.w->setWindowState(Qt::WindowMinimized);
+        QVERIFY(f.w->isMinimized());
+        f.w->close();
+        QCOMPARE(setting("MainTop"), QString("<none>"));
+        QCOMPARE(setting("WindowState"), QString("<none>"));
+        QCOMPARE(setting("Tree"), QString("True"));
+    }
+
+    void theWindowKeepsItsMinimumSize()
+    {
+        MainFixture f;
+        f.w->show();
+        f.w->resize(Twips::ToPixels(5000), Twips::ToPixels(4000));
+        QVERIFY(f.w->width() >= Twips::ToPixels(9000) - 1);
+        QVERIFY(f.w->height() >= Twips::ToPixels(6300) - 1);
+    }
+
+    void fileSelectionFillsTheViewAndFolderClearsIt()
+    {
+        MainFixture f;
+        f.openTestStore();
+        QVERIFY(f.w->ctlView1->CoverVisible());
+        f.clickFile(1, 1, 1);
+        QVERIFY(f.w->objTablature);
+        QVERIFY(!f.w->ctlView1->CoverVisible());
+        QCOMPARE(f.w->ctlView1->TabText(), QString("e|--1--|\r\nB|-----|"));
+        QCOMPARE(f.w->ctlView1->Notes(), QString("first"));
+        QCOMPARE(f.w->ctlView1->TitleText(), QString("One"));
+        QVERIFY(f.w->mnuEditFind->isEnabled());
+
+        QVERIFY(f.w->ctlTree1->SelectNode("1||1"));
+        QVERIFY(!f.w->objTablature);
+        QVERIFY(f.w->ctlView1->CoverVisible());
+        QVERIFY(f.w->mnuFileDeleteFolder->isEnabled());
+        QVERIFY(!f.w->mnuFileEdit->isEnabled());
+    }
+
+    void bookmarkClickSelectsItsFile()
+    {
+        MainFixture f;
+        f.openTestStore();
+        QCOMPARE(f.w->ctlDetails1->lvwBookmarks->topLevelItemCount(), 1);
+        emit f.w->ctlDetails1->OnBookmarkClick("2||3||3");
+        QCOMPARE(f.w->ctlTree1->CategoryId(), 2);
+        QVERIFY(f.w->ctlTree1->FileOpened());
+        QCOMPARE(f.w->ctlView1->TitleText(), QString("Three"));
+        QVERIFY(f.w->mnuEditBookmark->isEnabled());
+        QVERIFY(f.w->mnuBookmarkDelete->isEnabled());
+    }
+
+    void editingAndSavingWritesTheStore()
+    {
+        MainFixture f;
+        f.openTestStore();
+        f.clickFile(1, 1, 2);
+        f.w->mnuFileEdit->trigger();
+        QCOMPARE(chordex::EditMode, 1);
+        QVERIFY(!f.w->mnuFileSave->isEnabled());
+        f.w->ctlView1->rtbText->setText("e|--7--|");  // the user's change
+        QVERIFY(f.w->mnuFileSave->isEnabled());
+        QVERIFY(!f.w->ctlTree1->tvw->isEnabled());
+        QVERIFY(!f.w->ctlDetails1->Enabled());
+
+        f.w->mnuFileSave->trigger();
+        QCOMPARE(StoreRows::scalar(f.store, "SELECT tab FROM tablature WHERE file_id=2").toString(), QString("e|--7--|"));
+        QVERIFY(!f.w->mnuFileSave->isEnabled());
+        QVERIFY(f.w->ctlTree1->tvw->isEnabled());
+        QVERIFY(f.w->ctlDetails1->Enabled());
+
+        // leaving edit mode by clicking another file: changed text asks first; Yes saves it
+        f.w->ctlView1->rtbText->setText("e|--9--|");
+        f.prompts.answer(Prompts::Answer::Yes);
+        emit f.w->ctlTree1->OnTreeClick();
+        QCOMPARE(chordex::EditMode, 0);
+        QCOMPARE(StoreRows::scalar(f.store, "SELECT tab FROM tablature WHERE file_id=2").toString(), QString("e|--9--|"));
+        QVERIFY(f.w->mnuFileEdit->isEnabled());
+    }
+
+    void aSaveTheStoreRefusesKeepsTheEdit()
+    {
+        MainFixture f;
+        f.openTestStore();
+        f.clickFile(1, 1, 2);
+        f.w->mnuFileEdit->trigger();
+        f.w->ctlView1->rtbText->setText("e|--5--|");
+        StoreRows::exec(f.store, "CREATE TRIGGER nope BEFORE UPDATE ON tablature BEGIN SELECT RAISE(ABORT, 'disk full'); END;");
+        f.w->mnuFileSave->trigger();
+        QCOMPARE(f.prompts.count(ScriptedPrompts::Kind::Message), 1);
+        QVERIFY(f.prompts.last().text.contains("disk full"));
+        QCOMPARE(chordex::EditMode, 1);
+        QVERIFY(f.w->mnuFileSave->isEnabled());
+        QVERIFY(f.w->ctlView1->Dirty());
+        QCOMPARE(f.w->ctlView1->rtbText->text(), QString("e|--5--|"));
+        QCOMPARE(f.w->ctlView1->TabText(), QString("e|--2--|"));
+        QVERIFY(!f.w->ctlTree1->tvw->isEnabled());
+
+        // answering Yes to the save question when leaving edit mode: still refused, still editing
+        f.prompts.answer(Prompts::Answer::Yes);
+        f.w->mnuFileCancel->trigger();
+        QCOMPARE(chordex::EditMode, 1);
+        QCOMPARE(f.w->ctlView1->rtbText->text(), QString("e|--5--|"));
+    }
+
+    void aNewEmptyFileStartsEditing()
+    {
+        MainFixture f;
+        f.openTestStore();
+        f.w->ctlTree1->AddNode(1, 2, "Fresh", "");
+        QVERIFY(f.w->tmr->isActive());
+        QCOMPARE(f.w->tmr->interval(), 100);
+        QTRY_COMPARE(chordex::EditMode, 1);
+        QVERIFY(!f.w->tmr->isActive());
+        QCOMPARE(f.w->ctlView1->TitleText(), QString("Fresh"));
+    }
+};
+
+QTEST_MAIN(tst_frmMain)
+#include "tst_frmMain.moc"

@@ -1,0 +1,188 @@
+#include "MainFixture.h"
+#include "StoreRows.h"
+#include "app/EditMode.h"
+#include "tree/ctlTree.h"
+#include "view/TextEditor.h"
+#include "view/ctlView.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QtTest>
+
+// The command set: which commands each state enables, the toolbar's routing, and the
+// commands that change single entries.
+class tst_frmMainCommands : public QObject
+{
+    Q_OBJECT
+
+    // Every enabled menu command, by caption, and every enabled toolbar button, by key.
+    static QStringList enabledCommands(const frmMain &w)
+    {
+        QStringList on;
+        for (QMenu *menu : {w.mnuFile, w.mnuEdit, w.mnuView, w.mnuBookmarks, w.mnuTools, w.mnuHelp}) {
+            for (QAction *a : menu->actions()) {
+                if (!a->isSeparator() && a->isEnabled())
+                    on << a->text();
+            }
+        }
+        for (int pos = 1; pos <= 27; ++pos) {
+            if (QAction *b = w.tbrButton(pos); b && b->isEnabled())
+                on << "[" + b->data().toString() + "]";
+        }
+        return on;
+    }
+
+private slots:
+    void commandTable_data()
+    {
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<QString>("deleteTip");
+        const QStringList always = {"Open Chordex...", "E&xit", "Find &Next...", "Find &Previous...", "Select &All",
+                                    "Tree", "Details", "Options...", "Contents...", "Search...",
+                                    "Tip Of The Day...", "&About", "[db]", "[help]"};
+        const QStringList store = {"Add Category...", "Open File...", "New Tab File...", "&Search...", "Maintenance...",
+                                   "[category]", "[open]", "[new]", "[search]", "[maint]"};
+        const QStringList category = {"Add Folder", "[folder]"};
+        const QStringList file = {"Delete File", "Save As...", "Edit", "&Print...", "&Find...", "Bookmark...",
+                                  "[edit]", "[delete]", "[find]", "[bookmark]", "[print]"};
+        QTest::newRow("no store") << "none" << always << "Delete";
+        QTest::newRow("store without categories") << "empty" << always + store << "Delete";
+        QTest::newRow("category chosen") << "category" << always + store + category << "Delete";
+        QTest::newRow("folder clicked") << "folder" << always + store + category + QStringList{"Delete Folder", "[delete]"}
+                                        << "Delete Folder";
+        QTest::newRow("file clicked") << "file" << always + store + category + file << "Delete File";
+        // editing: no store-changing or selection commands; cancel and replace on
+        QStringList editing = always + store + category + file;
+        for (const char *off : {"Open Chordex...", "[db]", "Open File...", "[open]", "New Tab File...", "[new]",
+                                   "Edit", "[edit]", "&Search...", "[search]", "Bookmark...", "[bookmark]", "Save As..."})
+            editing.removeAll(QString::fromLatin1(off));
+        editing << "Cancel Edit" << "[cancel]" << "&Replace...";
+        QTest::newRow("editing") << "editing" << editing << "Delete File";
+    }
+
+    void commandTable()
+    {
+        QFETCH(QString, state);
+        QFETCH(QStringList, expected);
+        QFETCH(QString, deleteTip);
+        MainFixture f;
+        if (state == "empty")
+            f.w->OpenStore(f.home.newStore("Empty"), "Empty");
+        else if (state != "none")
+            f.openTestStore();
+        if (state == "folder")
+            QVERIFY(f.w->ctlTree1->SelectNode("1||1"));
+        if (state == "file" || state == "editing")
+            f.clickFile(1, 1, 1);
+        if (state == "editing")
+            f.w->mnuFileEdit->trigger();
+
+        QStringList actual = enabledCommands(*f.w);
+        actual.sort();
+        expected.sort();
+        QCOMPARE(actual, expected);
+        QCOMPARE(f.w->tbrButton("delete")->toolTip(), deleteTip);
+    }
+
+    void rootClickKeepsAddFolder()
+    {
+        MainFixture f;
+        f.openTestStore();
+        f.clickFile(1, 1, 1);
+        f.w->ctlTree1->SelectRoot();
+        QVERIFY(f.w->mnuFileAddFolder->isEnabled());
+        QVERIFY(!f.w->mnuFileDeleteFile->isEnabled());
+        QVERIFY(!f.w->mnuFileDeleteFolder->isEnabled());
+        QVERIFY(!f.w->objTablature);
+    }
+
+    void editingEndsWithRefreshedCommands()
+    {
+        MainFixture f;
+        f.openTestStore();
+        f.clickFile(1, 1, 1);
+        const QString caption = f.w->ctlView1->lblTab->text();
+        for (int i = 0; i < 3; ++i) {
+            f.w->tbr_ButtonClick(f.w->tbrButton("edit"));
+            QVERIFY(!f.w->mnuFileChordex->isEnabled());
+            QVERIFY(!f.w->tbrButton(1)->isEnabled());
+            f.w->tbr_ButtonClick(f.w->tbrButton("cancel"));
+            QCOMPARE(chordex::EditMode, 0);
+            QVERIFY(f.w->mnuFileChordex->isEnabled());
+            QVERIFY(f.w->tbrButton(1)->isEnabled());
+        }
+        QCOMPARE(f.w->ctlView1->lblTab->text(), caption);
+    }
+
+    void cutAndCopyEnablePasteUntilTheNextRefresh()
+    {
+        MainFixture f;
+        f.openTestStore();
+        f.clickFile(1, 1, 1);
+        f.w->mnuFileEdit->trigger();
+        QVERIFY(!f.w->mnuEditCut->isEnabled());
+        f.w->ctlView1->rtbText->setSelection(0, 0, 0, 3);
+        QVERIFY(f.w->mnuEditCut->isEnabled());
+        QVERIFY(f.w->tbrButton("copy")->isEnabled());
+        QVERIFY(!f.w->mnuEditPaste->isEnabled());
+        f.w->mnuEditCopy->trigger();
+        QVERIFY(f.w->mnuEditPaste->isEnabled());
+        QVERIFY(f.w->tbrButton("paste")->isEnabled());
+        f.w->RefreshCommands();
+        QVERIFY(!f.w->mnuEditPaste->isEnabled());
+    }
+
+    void addCategoryAndFolderAsk_data()
+    {
+        QTest::addColumn<bool>("category");
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("stored");  // empty: nothing added
+        QTest::newRow("category") << true << "  Keys  " << "Keys";
+        QTest::newRow("category, blanks only") << true << "   " << "";
+        QTest::newRow("category, cancelled") << true << "<cancel>" << "";
+        QTest::newRow("folder") << false << "Arpeggios" << "Arpeggios";
+        QTest::newRow("folder, cancelled") << false << "<cancel>" << "";
+    }
+
+    void addCategoryAndFolderAsk()
+    {
+        QFETCH(bool, category);
+        QFETCH(QString, answer);
+        QFETCH(QString, stored);
+        MainFixture f;
+        f.openTestStore();
+        if (answer == "<cancel>")
+            f.prompts.cancelInput();
+        else
+            f.prompts.answerInput(answer);
+        f.w->tbr_ButtonClick(f.w->tbrButton(category ? "category" : "folder"));
+        QCOMPARE(f.prompts.count(ScriptedPrompts::Kind::Input), 1);
+        const auto &q = f.prompts.last();
+        QCOMPARE(q.text, category ? QString("Add Category...") : QString("Add Folder..."));
+        QCOMPARE(q.title, category ? QString("Category") : QString("Folder"));
+        QCOMPARE(q.defaultText, q.title);
+        const QString table = category ? "SELECT category FROM categories WHERE category_id>2"
+                                       : "SELECT directory FROM directories WHERE directory_id>3";
+        QCOMPARE(StoreRows::scalar(f.store, table).toString(), stored);
+    }
+
+    void deleteButtonFollowsItsTooltip()
+    {
+        MainFixture f;
+        f.openTestStore();
+        QVERIFY(f.w->ctlTree1->SelectNode("1||2"));
+        QCOMPARE(f.w->tbrButton(10)->toolTip(), QString("Delete Folder"));
+        f.clickFile(1, 1, 1);
+        QCOMPARE(f.w->tbrButton(10)->toolTip(), QString("Delete File"));
+        // an unknown key does nothing
+        QAction stray;
+        stray.setData("nothing");
+        f.w->tbr_ButtonClick(&stray);
+        QCOMPARE(f.prompts.asked.size(), 0);
+    }
+};
+
+QTEST_MAIN(tst_frmMainCommands)
+#include "tst_frmMainCommands.moc"
