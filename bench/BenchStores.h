@@ -27,10 +27,11 @@ BenchStore MakeBenchStore(const QString &dir, const QString &name, int files, in
 struct BenchResult
 {
     QString name;
-    bool singleRow = false;
     double smallMs = 0;
     double largeMs = 0;
+    double boundRatio = 0;  // when set, largeMs / smallMs must not exceed it
 };
 
 int runStoreBench(const QString &dir, std::vector<BenchResult> &results);
+void runTreeBench(const BenchStore &store, std::vector<BenchResult> &results);
 double PeakMemoryMb();

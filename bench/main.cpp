@@ -22,14 +22,15 @@ int main(int argc, char *argv[])
     std::vector<BenchResult> results;
     runStoreBench(dir.path(), results);
 
-    std::printf("\n%-34s %12s %12s %8s\n", "operation", "100 files", "50,000 files", "ratio");
+    std::printf("\n%-46s %12s %12s %8s\n", "operation", "small", "large", "ratio");
+    std::printf("(store rows: 100 against 50,000 files; tree pane: counting target against the pane)\n");
     bool ok = true;
     for (const BenchResult &r : results) {
         const double ratio = r.smallMs > 0 ? r.largeMs / r.smallMs : 0;
-        const bool bad = r.singleRow && ratio > 1.5;
+        const bool bad = r.boundRatio > 0 && ratio > r.boundRatio;
         ok = ok && !bad;
-        std::printf("%-34s %9.3f ms %9.3f ms %8.2f%s\n", qPrintable(r.name), r.smallMs, r.largeMs, ratio,
-                    bad ? "  (over 1.5)" : "");
+        std::printf("%-46s %9.3f ms %9.3f ms %8.2f%s\n", qPrintable(r.name), r.smallMs, r.largeMs, ratio,
+                    bad ? qPrintable(QString("  (over %1)").arg(r.boundRatio)) : "");
     }
     const double peak = PeakMemoryMb();
     std::printf("\npeak memory: %.1f MB (bound 200 MB)\n", peak);

@@ -13,7 +13,7 @@
 
 namespace {
 
-struct ButtonSpec
+struct ButtonEntry
 {
     const char *key;  // null for a separator
     const char *tooltip;
@@ -21,7 +21,7 @@ struct ButtonSpec
 };
 
 // The toolbar, position 1 first.
-const ButtonSpec Buttons[27] = {
+const ButtonEntry Buttons[27] = {
     {"db", "Chordexs", 5},
     {"savetochordex", "Save To Chordex", 16},
     {nullptr, nullptr, 0},
@@ -172,14 +172,14 @@ void frmMain::buildMenus()
 void frmMain::buildToolbar()
 {
     for (int pos = 1; pos <= 27; ++pos) {
-        const ButtonSpec &spec = Buttons[pos - 1];
-        if (!spec.key) {
+        const ButtonEntry &entry = Buttons[pos - 1];
+        if (!entry.key) {
             tbr->addSeparator();
             continue;
         }
-        QAction *button = tbr->addAction(QString::fromLatin1(spec.tooltip));
-        button->setData(QString::fromLatin1(spec.key));
-        button->setToolTip(QString::fromLatin1(spec.tooltip));
+        QAction *button = tbr->addAction(QString::fromLatin1(entry.tooltip));
+        button->setData(QString::fromLatin1(entry.key));
+        button->setToolTip(QString::fromLatin1(entry.tooltip));
         m_buttons[std::size_t(pos)] = button;
     }
     connect(tbr, &QToolBar::actionTriggered, this, &frmMain::tbr_ButtonClick);
