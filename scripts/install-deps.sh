@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   qt6-webengine-dev qt6-webengine-dev-tools
   qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools
   qt6-svg-dev libqt6svg6 qt6-image-formats-plugins
