@@ -33,6 +33,7 @@ private slots:
         QTest::newRow("no settings: the sample") << "<none>" << "Chordex [Sample]" << "<none>";
         QTest::newRow("a deleted store") << "<deleted>" << "Chordex" << "";
         QTest::newRow("empty: open none") << "" << "Chordex" << "";
+        QTest::newRow("not a store: told why") << "<broken>" << "Chordex" << "<broken>";
     }
 
     void startUpOpensTheStoreOfTheSettings()
@@ -42,7 +43,16 @@ private slots:
         QFETCH(QString, fileAfter);
         MainFixture f;
         f.home.sampleStore();
-        if (chordexFile == "<deleted>") {
+        const QString broken = f.home.dbPath("Broken");
+        if (chordexFile == "<broken>") {
+            QFile file(broken);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("Standard Jet DB");
+            file.close();
+            modSettings::SaveSetting("Settings", "ChordexFile", broken);
+            modSettings::SaveSetting("Settings", "ChordexName", "Broken");
+            fileAfter = broken;
+        } else if (chordexFile == "<deleted>") {
             modSettings::SaveSetting("Settings", "ChordexFile", f.home.dbPath("Gone"));
             modSettings::SaveSetting("Settings", "ChordexName", "Gone");
         } else if (chordexFile != "<none>") {
@@ -61,7 +71,8 @@ private slots:
             QCOMPARE(setting("ChordexName"), QString("Kept"));
         f.w->Form_Activate();  // later activations do nothing
         QVERIFY(!f.w->tmrDB->isActive());
-        QCOMPARE(f.prompts.asked.size(), 0);
+        QCOMPARE(f.prompts.asked.size(), chordexFile == "<broken>" ? 1 : 0);
+        QVERIFY(modADO::NoStoreOpen() == (caption == "Chordex"));
     }
 
     void aStoreThatCannotBeOpenedIsReportedAndChangesNothing()
