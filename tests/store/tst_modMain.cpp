@@ -98,12 +98,25 @@ private slots:
         QCOMPARE(modMain::InsertCategory("First"), 1);
     }
 
-    void removeFolderAsksAndNoChangesNothing()
+    void removeFolderAsksThenDeletesItsFilesOnly_data()
     {
+        QTest::addColumn<int>("folder");
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<QStringList>("filesLeft");
+        QTest::newRow("answered No") << 2 << false << QStringList({"1", "2", "3", "4", "5", "6"});
+        QTest::newRow("three files") << 2 << true << QStringList({"1", "3", "4"});
+        QTest::newRow("one file") << 3 << true << QStringList({"1", "2", "3", "5", "6"});
+        QTest::newRow("no files") << 4 << true << QStringList({"1", "2", "3", "4", "5", "6"});
+    }
+
+    void removeFolderAsksThenDeletesItsFilesOnly()
+    {
+        QFETCH(int, folder);
+        QFETCH(bool, yes);
+        QFETCH(QStringList, filesLeft);
         ScriptedPrompts prompts;
-        prompts.answer(Prompts::Answer::No);
-        QVERIFY(!modMain::RemoveFolder(prompts, 2, "Exercises"));
-        QCOMPARE(prompts.asked.size(), 1);
+        prompts.answer(yes ? Prompts::Answer::Yes : Prompts::Answer::No);
+        QCOMPARE(modMain::RemoveFolder(prompts, folder, "Exercises"), yes);
         const auto &q = prompts.last();
         QCOMPARE(q.text, QString("Are you sure you wish to delete the folder \"Exercises\" and all files?\r\n\r\n"
                                  "Warning: This operation can not be undone!"));
@@ -111,31 +124,9 @@ private slots:
         QCOMPARE(q.icon, Prompts::Icon::Exclamation);
         QCOMPARE(q.buttons, Prompts::Buttons::YesNo);
         QCOMPARE(q.defaultAnswer, Prompts::Answer::No);
-        QCOMPARE(count("directories"), 4);
-        QCOMPARE(count("file"), 6);
-        QCOMPARE(count("tablature"), 6);
-    }
-
-    void removeFolderDeletesItsFilesOnly_data()
-    {
-        QTest::addColumn<int>("folder");
-        QTest::addColumn<QStringList>("filesLeft");
-        QTest::newRow("three files") << 2 << QStringList({"1", "3", "4"});
-        QTest::newRow("one file") << 3 << QStringList({"1", "2", "3", "5", "6"});
-        QTest::newRow("no files") << 4 << QStringList({"1", "2", "3", "4", "5", "6"});
-    }
-
-    void removeFolderDeletesItsFilesOnly()
-    {
-        QFETCH(int, folder);
-        QFETCH(QStringList, filesLeft);
-        ScriptedPrompts prompts;
-        prompts.answer(Prompts::Answer::Yes);
-        QVERIFY(modMain::RemoveFolder(prompts, folder, "x"));
         QCOMPARE(StoreRows::column(m_path, "SELECT file_id FROM file ORDER BY file_id"), filesLeft);
         QCOMPARE(StoreRows::column(m_path, "SELECT file_id FROM tablature ORDER BY file_id"), filesLeft);
-        QCOMPARE(StoreRows::scalar(m_path, QString("SELECT count(*) FROM directories WHERE directory_id=%1").arg(folder)).toInt(), 0);
-        QCOMPARE(count("directories"), 3);
+        QCOMPARE(count("directories"), yes ? 3 : 4);
         QCOMPARE(count("bookmarks"), 2);  // bookmarks stay; the list drops them
     }
 
