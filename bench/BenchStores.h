@@ -1,7 +1,11 @@
 #pragma once
 
+#include "app/Prompts.h"
+#include "store/Targets.h"
+
 #include <QString>
 
+#include <algorithm>
 #include <vector>
 
 // A generated store: `files` files spread evenly over `folders` folders, which are spread
@@ -35,3 +39,33 @@ struct BenchResult
 int runStoreBench(const QString &dir, std::vector<BenchResult> &results);
 void runTreeBench(const BenchStore &store, std::vector<BenchResult> &results);
 double PeakMemoryMb();
+
+// Answers Yes to every question, so that removals run unattended.
+struct BenchPrompts final : Prompts
+{
+    Answer message(const QString &, const QString &, Icon, Buttons, Answer) override { return Answer::Yes; }
+    QString input(const QString &, const QString &, const QString &, bool *ok) override
+    {
+        if (ok)
+            *ok = false;
+        return {};
+    }
+    QString openFile(const QString &, const QString &, const QString &) override { return {}; }
+    QString saveFile(const QString &, const QString &, const QString &) override { return {}; }
+    int runModal(QDialog &) override { return 0; }
+};
+
+// Counts the nodes of a tree fill, for timing the query without widgets.
+struct CountingTree final : TreeTarget
+{
+    long nodes = 0;
+    void clear() override { nodes = 0; }
+    void addNode(const QString &, const QString &, const QString &, int, int) override { ++nodes; }
+    void expand(const QString &) override {}
+};
+
+inline double Median(std::vector<double> times)
+{
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}

@@ -4,10 +4,8 @@
 // the store; the peak memory shows that nothing loads every tab text.
 #include "BenchStores.h"
 
-#include "app/Prompts.h"
 #include "store/Connection.h"
 #include "store/Recordset.h"
-#include "store/Targets.h"
 #include "store/clsTablature.h"
 #include "store/modADO.h"
 #include "store/modMain.h"
@@ -23,28 +21,6 @@
 #include <sys/resource.h>
 
 namespace {
-
-struct YesPrompts final : Prompts
-{
-    Answer message(const QString &, const QString &, Icon, Buttons, Answer) override { return Answer::Yes; }
-    QString input(const QString &, const QString &, const QString &, bool *ok) override
-    {
-        if (ok)
-            *ok = false;
-        return {};
-    }
-    QString openFile(const QString &, const QString &, const QString &) override { return {}; }
-    QString saveFile(const QString &, const QString &, const QString &) override { return {}; }
-    int runModal(QDialog &) override { return 0; }
-};
-
-struct CountingTree final : TreeTarget
-{
-    long nodes = 0;
-    void clear() override { nodes = 0; }
-    void addNode(const QString &, const QString &, const QString &, int, int) override { ++nodes; }
-    void expand(const QString &) override {}
-};
 
 // One operation: `prepare` runs untimed before each timed call of `op`.
 struct Row
@@ -64,12 +40,6 @@ double timed(const std::function<void()> &work)
     return double(t.nsecsElapsed()) / 1e6;
 }
 
-double middle(std::vector<double> times)
-{
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
 void open(const BenchStore &s)
 {
     modADO::OpenConnection(s.path, s.name);
@@ -86,7 +56,7 @@ double peakMb()
 
 int runStoreBench(const QString &dir, std::vector<BenchResult> &results)
 {
-    YesPrompts prompts;
+    BenchPrompts prompts;
     const BenchStore smallStore = MakeBenchStore(dir, "Small", 100, 1, 1);
     const BenchStore largeStore = MakeBenchStore(dir, "Large", 50000, 500, 5);
 
@@ -164,8 +134,8 @@ int runStoreBench(const QString &dir, std::vector<BenchResult> &results)
         BenchResult r;
         r.name = row.name;
         r.boundRatio = row.singleRow ? 1.5 : 0;
-        r.smallMs = middle(small);
-        r.largeMs = middle(large);
+        r.smallMs = Median(small);
+        r.largeMs = Median(large);
         results.push_back(r);
     }
     modADO::CloseConnection();

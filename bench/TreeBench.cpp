@@ -2,8 +2,6 @@
 // same category into a counting target: the widgets should cost at most a few times the query.
 #include "BenchStores.h"
 
-#include "app/Prompts.h"
-#include "store/Targets.h"
 #include "store/modADO.h"
 #include "store/modMain.h"
 #include "tree/ctlTree.h"
@@ -11,44 +9,11 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 
-#include <algorithm>
 #include <vector>
-
-namespace {
-
-struct QuietPrompts final : Prompts
-{
-    Answer message(const QString &, const QString &, Icon, Buttons, Answer def) override { return def; }
-    QString input(const QString &, const QString &, const QString &, bool *ok) override
-    {
-        if (ok)
-            *ok = false;
-        return {};
-    }
-    QString openFile(const QString &, const QString &, const QString &) override { return {}; }
-    QString saveFile(const QString &, const QString &, const QString &) override { return {}; }
-    int runModal(QDialog &) override { return 0; }
-};
-
-struct CountingTree final : TreeTarget
-{
-    long nodes = 0;
-    void clear() override { nodes = 0; }
-    void addNode(const QString &, const QString &, const QString &, int, int) override { ++nodes; }
-    void expand(const QString &) override {}
-};
-
-double medianOf(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
-}  // namespace
 
 void runTreeBench(const BenchStore &store, std::vector<BenchResult> &results)
 {
-    QuietPrompts prompts;
+    BenchPrompts prompts;
     modADO::OpenConnection(store.path, store.name);
     ctlTree tree(prompts);
     tree.resize(400, 700);
@@ -74,8 +39,8 @@ void runTreeBench(const BenchStore &store, std::vector<BenchResult> &results)
     }
     BenchResult r;
     r.name = QStringLiteral("Tree pane fill vs FillFolders (10,000 files)");
-    r.smallMs = medianOf(counting);
-    r.largeMs = medianOf(pane);
+    r.smallMs = Median(counting);
+    r.largeMs = Median(pane);
     r.boundRatio = 3.0;
     results.push_back(r);
     modADO::CloseConnection();

@@ -1,5 +1,6 @@
 #include "mainwindow/frmMain.h"
 
+#include "app/EditMode.h"
 #include "app/Prompts.h"
 #include "app/Twips.h"
 #include "app/Version.h"
@@ -234,6 +235,15 @@ void frmMain::mnuFileExit_Click()
 
 void frmMain::closeEvent(QCloseEvent *e)
 {
+    // Unsaved edits are not dropped silently: leaving edit mode asks, and Cancel keeps the
+    // window open.
+    if (chordex::EditMode == 1 && !m_unloaded) {
+        ctlView1->EditCurrent(false);
+        if (chordex::EditMode == 1) {
+            e->ignore();
+            return;
+        }
+    }
     Form_Unload();
     e->accept();
 }

@@ -251,6 +251,23 @@ private slots:
         QCOMPARE(f.w->ctlView1->rtbText->text(), QString("e|--5--|"));
     }
 
+    void closingWhileEditingAsksFirst()
+    {
+        MainFixture f;
+        f.openTestStore();
+        f.w->show();
+        f.clickFile(1, 1, 2);
+        f.w->mnuFileEdit->trigger();
+        f.w->ctlView1->rtbText->setText("e|--8--|");
+        f.prompts.answer(Prompts::Answer::Cancel);
+        QVERIFY(!f.w->close());
+        QVERIFY(f.w->isVisible());
+        QCOMPARE(setting("Tree"), QString("<none>"));  // no shutdown yet
+        f.prompts.answer(Prompts::Answer::Yes);
+        QVERIFY(f.w->close());
+        QCOMPARE(StoreRows::scalar(f.store, "SELECT tab FROM tablature WHERE file_id=2").toString(), QString("e|--8--|"));
+    }
+
     void aNewEmptyFileStartsEditing()
     {
         MainFixture f;
