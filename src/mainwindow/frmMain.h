@@ -140,6 +140,7 @@ private:
     void ctlTree_OnFolderClick(qint32 categoryId, qint32 folderId);
     void ctlTree_OnFileClick(qint32 categoryId, qint32 folderId, qint32 fileId);
     void ctlTree_OnFileAdd();
+    void ctlDetails_OnDetailsClicked();
     void ctlDetails_OnBookmarkClick(const QString &treePath);
     void ctlView_OnChange();
     void ctlView_OnEnableCutCopy(bool present);

@@ -20,8 +20,9 @@ void frmMain::connectPanes()
     connect(ctlTree1, &ctlTree::OnFileAdd, this, &frmMain::ctlTree_OnFileAdd);
 
     connect(ctlDetails1, &ctlDetails::OnHideDetails, this, &frmMain::mnuViewDetails_Click);
+    connect(ctlDetails1, &ctlDetails::OnDetailsClicked, this, &frmMain::ctlDetails_OnDetailsClicked);
     connect(ctlDetails1, &ctlDetails::OnBookmarkClick, this, &frmMain::ctlDetails_OnBookmarkClick);
-    connect(ctlDetails1, &ctlDetails::OnSearchClick, this, &frmMain::ctlDetails_OnBookmarkClick);
+    connect(ctlDetails1, &ctlDetails::OnSearchClick, ctlTree1, &ctlTree::SelectNode);
 
     connect(ctlView1, &ctlView::OnChange, this, &frmMain::ctlView_OnChange);
     connect(ctlView1, &ctlView::OnEnableCutCopy, this, &frmMain::ctlView_OnEnableCutCopy);
@@ -63,6 +64,11 @@ void frmMain::ctlTree_OnTreeClick()
 {
     if (chordex::EditMode == 1)
         ctlView1->EditCurrent(false);
+}
+
+void frmMain::ctlDetails_OnDetailsClicked()
+{
+    ctlTree_OnTreeClick();  // the same rule: a click elsewhere first leaves edit mode
 }
 
 void frmMain::ctlTree_OnCategoryClick(qint32)
@@ -110,8 +116,6 @@ void frmMain::ctlTree_OnFileAdd()
 
 void frmMain::ctlDetails_OnBookmarkClick(const QString &treePath)
 {
-    if (chordex::EditMode == 1)
-        ctlView1->EditCurrent(false);
     ctlTree1->SelectNode(treePath);
     mnuEditBookmark->setEnabled(true);
     mnuBookmarkDelete->setEnabled(true);
