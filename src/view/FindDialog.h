@@ -1,11 +1,10 @@
 #pragma once
 
+#include "view/SearchFields.h"
 #include "view/SearchOptions.h"
 
 #include <QDialog>
 
-class QCheckBox;
-class QLineEdit;
 class QPushButton;
 
 // Asks what to find. "Find Next" accepts the dialog; the caller runs the search, and
@@ -22,8 +21,6 @@ public:
 
 private:
     SearchOptions m_options;
-    QLineEdit *m_txtFind = nullptr;
-    QCheckBox *m_chkMatchCase = nullptr;
-    QCheckBox *m_chkWholeWord = nullptr;
+    SearchFields m_fields;
     QPushButton *m_cmdFindNext = nullptr;
 };

@@ -2,7 +2,6 @@
 
 #include "view/TextEditor.h"
 
-#include <QCheckBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,23 +11,14 @@
 ReplaceDialog::ReplaceDialog(TextEditor &editor, const SearchOptions &initial, QWidget *parent)
     : QDialog(parent)
     , m_editor(editor)
+    , m_fields(this, initial)
 {
     setWindowTitle(tr("Replace"));
 
-    m_txtFind = new QLineEdit(initial.text, this);
-    m_txtFind->setObjectName(QStringLiteral("txtFind"));
-    auto *findLabel = new QLabel(tr("Fi&nd what:"), this);
-    findLabel->setBuddy(m_txtFind);
     m_txtReplace = new QLineEdit(initial.replacement, this);
     m_txtReplace->setObjectName(QStringLiteral("txtReplace"));
     auto *replaceLabel = new QLabel(tr("Re&place with:"), this);
     replaceLabel->setBuddy(m_txtReplace);
-    m_chkMatchCase = new QCheckBox(tr("Match &case"), this);
-    m_chkMatchCase->setObjectName(QStringLiteral("chkMatchCase"));
-    m_chkMatchCase->setChecked(initial.matchCase);
-    m_chkWholeWord = new QCheckBox(tr("Match &whole word only"), this);
-    m_chkWholeWord->setObjectName(QStringLiteral("chkWholeWord"));
-    m_chkWholeWord->setChecked(initial.wholeWord);
     m_lblStatus = new QLabel(this);
     m_lblStatus->setObjectName(QStringLiteral("lblStatus"));
 
@@ -43,12 +33,9 @@ ReplaceDialog::ReplaceDialog(TextEditor &editor, const SearchOptions &initial, Q
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
 
     auto *grid = new QGridLayout(this);
-    grid->addWidget(findLabel, 0, 0);
-    grid->addWidget(m_txtFind, 0, 1);
+    m_fields.addTo(*grid, 0, 2);
     grid->addWidget(replaceLabel, 1, 0);
     grid->addWidget(m_txtReplace, 1, 1);
-    grid->addWidget(m_chkMatchCase, 2, 0, 1, 2);
-    grid->addWidget(m_chkWholeWord, 3, 0, 1, 2);
     grid->addWidget(m_lblStatus, 4, 0, 1, 2);
     auto *buttons = new QVBoxLayout;
     buttons->addWidget(m_cmdFindNext);
@@ -60,30 +47,26 @@ ReplaceDialog::ReplaceDialog(TextEditor &editor, const SearchOptions &initial, Q
 
     // A read-only editor can be searched but not changed.
     const auto updateButtons = [this] {
-        const bool any = !m_txtFind->text().isEmpty();
+        const bool any = !m_fields.txtFind->text().isEmpty();
         const bool writable = !m_editor.isReadOnly();
         m_cmdFindNext->setEnabled(any);
         m_cmdReplace->setEnabled(any && writable);
         m_cmdReplaceAll->setEnabled(any && writable);
     };
     updateButtons();
-    connect(m_txtFind, &QLineEdit::textChanged, this, updateButtons);
+    connect(m_fields.txtFind, &QLineEdit::textChanged, this, updateButtons);
     connect(m_cmdFindNext, &QPushButton::clicked, this, &ReplaceDialog::findNext);
     connect(m_cmdReplace, &QPushButton::clicked, this, &ReplaceDialog::replace);
     connect(m_cmdReplaceAll, &QPushButton::clicked, this, &ReplaceDialog::replaceAllMatches);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
 
-    m_txtFind->selectAll();
-    m_txtFind->setFocus();
+    m_fields.focus();
 }
 
 SearchOptions ReplaceDialog::options() const
 {
-    SearchOptions options;
-    options.text = m_txtFind->text();
+    SearchOptions options = m_fields.read({});
     options.replacement = m_txtReplace->text();
-    options.matchCase = m_chkMatchCase->isChecked();
-    options.wholeWord = m_chkWholeWord->isChecked();
     return options;
 }
 
@@ -94,7 +77,7 @@ QString ReplaceDialog::status() const
 
 void ReplaceDialog::showNotFound()
 {
-    m_lblStatus->setText(tr("Cannot find \"%1\".").arg(m_txtFind->text()));
+    m_lblStatus->setText(tr("Cannot find \"%1\".").arg(m_fields.txtFind->text()));
 }
 
 void ReplaceDialog::findNext()

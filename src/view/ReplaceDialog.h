@@ -1,10 +1,10 @@
 #pragma once
 
+#include "view/SearchFields.h"
 #include "view/SearchOptions.h"
 
 #include <QDialog>
 
-class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -30,10 +30,8 @@ private:
     void showNotFound();
 
     TextEditor &m_editor;
-    QLineEdit *m_txtFind = nullptr;
+    SearchFields m_fields;
     QLineEdit *m_txtReplace = nullptr;
-    QCheckBox *m_chkMatchCase = nullptr;
-    QCheckBox *m_chkWholeWord = nullptr;
     QPushButton *m_cmdFindNext = nullptr;
     QPushButton *m_cmdReplace = nullptr;
     QPushButton *m_cmdReplaceAll = nullptr;
