@@ -603,40 +603,40 @@ TextEditor *ctlView::activeEditor() const
     }
 }
 
-void ctlView::Undo()
+void ctlView::onActiveEditor(const std::function<void(TextEditor &)> &command)
 {
     if (TextEditor *editor = activeEditor())
-        editor->undo();
+        command(*editor);
+}
+
+void ctlView::Undo()
+{
+    onActiveEditor([](TextEditor &editor) { editor.undo(); });
 }
 
 void ctlView::Redo()
 {
-    if (TextEditor *editor = activeEditor())
-        editor->redo();
+    onActiveEditor([](TextEditor &editor) { editor.redo(); });
 }
 
 void ctlView::Cut()
 {
-    if (TextEditor *editor = activeEditor())
-        editor->cut();
+    onActiveEditor([](TextEditor &editor) { editor.cut(); });
 }
 
 void ctlView::Copy()
 {
-    if (TextEditor *editor = activeEditor())
-        editor->copy();
+    onActiveEditor([](TextEditor &editor) { editor.copy(); });
 }
 
 void ctlView::Paste()
 {
-    if (TextEditor *editor = activeEditor())
-        editor->paste();
+    onActiveEditor([](TextEditor &editor) { editor.paste(); });
 }
 
 void ctlView::SelectAll()
 {
-    if (TextEditor *editor = activeEditor())
-        editor->selectAll();
+    onActiveEditor([](TextEditor &editor) { editor.selectAll(); });
 }
 
 void ctlView::Find()

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
 class Prompts;
 class QFrame;
@@ -123,6 +124,8 @@ private:
     void tbsTabs_Click();
     void editor_Change();
     TextEditor *activeEditor() const;
+    // Runs an editing command on the editor of the selected tab; nothing on the Browser tab.
+    void onActiveEditor(const std::function<void(TextEditor &)> &command);
     // Sets an editor's text without it counting as the user's change.
     void loadEditor(TextEditor *editor, const QString &text);
     void setTabCaption(const QString &caption);
