@@ -4,6 +4,7 @@
 #include "store/Ids.h"
 #include "store/Recordset.h"
 #include "store/modADO.h"
+#include "store/modMain.h"
 
 namespace {
 
@@ -129,19 +130,11 @@ void clsTablature::DeleteFile(qint32 fileId)
 
 void clsTablature::InsertBookmark(const QString &title, const QString &description)
 {
-    Recordset rs;
-    openForChange(rs, QStringLiteral("SELECT * FROM bookmarks"));
-    rs.AddNew();
-    rs.SetField(QStringLiteral("Bookmark"), title);
-    rs.SetField(QStringLiteral("Description"), description);
-    rs.SetField(QStringLiteral("category_id"), m_categoryId);
-    rs.SetField(QStringLiteral("directory_id"), m_folderId);
-    rs.SetField(QStringLiteral("file_id"), m_fileId);
-    rs.Update();
-    rs.Close();
-    openForRead(rs, QStringLiteral("SELECT MAX(bookmark_id) FROM bookmarks"));
-    const qint32 bookmarkId = Ids::ToId(rs.Fields(0));
-    rs.Close();
+    const qint32 bookmarkId = modMain::AppendRow(
+        QStringLiteral("SELECT * FROM bookmarks"),
+        {{"Bookmark", title}, {"Description", description}, {"category_id", m_categoryId},
+         {"directory_id", m_folderId}, {"file_id", m_fileId}},
+        QStringLiteral("SELECT MAX(bookmark_id) FROM bookmarks"));
     emit OnBookmarkInsert(bookmarkId, Key(), m_categoryName, m_folderName, m_title, title, description);
 }
 

@@ -139,37 +139,34 @@ void LoadBookmarkList(ListViewTarget &list)
     rs.Close();
 }
 
-qint32 InsertCategory(const QString &name)
+qint32 AppendRow(const QString &selectSql, RowFields fields, const QString &maxSql)
 {
     Recordset rs;
-    rs.Open(QStringLiteral("SELECT category FROM categories"), modADO::Conn(), CursorType::Static,
-            LockType::Optimistic);
+    rs.Open(selectSql, modADO::Conn(), CursorType::Static, LockType::Optimistic);
     rs.AddNew();
-    rs.SetField(QStringLiteral("Category"), name);
+    for (const auto &field : fields)
+        rs.SetField(QString::fromLatin1(field.first), field.second);
     rs.Update();
     rs.Close();
-    rs.Open(QStringLiteral("SELECT MAX(category_id) FROM categories"), modADO::Conn(),
-            CursorType::ForwardOnly, LockType::ReadOnly);
+    if (maxSql.isEmpty())
+        return 0;
+    rs.Open(maxSql, modADO::Conn(), CursorType::ForwardOnly, LockType::ReadOnly);
     const qint32 newId = Ids::ToId(rs.Fields(0));
     rs.Close();
     return newId;
 }
 
+qint32 InsertCategory(const QString &name)
+{
+    return AppendRow(QStringLiteral("SELECT category FROM categories"), {{"Category", name}},
+                     QStringLiteral("SELECT MAX(category_id) FROM categories"));
+}
+
 qint32 InsertFolder(qint32 categoryId, const QString &name)
 {
-    Recordset rs;
-    rs.Open(QStringLiteral("SELECT category_id,directory FROM directories"), modADO::Conn(),
-            CursorType::Static, LockType::Optimistic);
-    rs.AddNew();
-    rs.SetField(QStringLiteral("category_id"), categoryId);
-    rs.SetField(QStringLiteral("directory"), name);
-    rs.Update();
-    rs.Close();
-    rs.Open(QStringLiteral("SELECT MAX(directory_id) FROM directories"), modADO::Conn(),
-            CursorType::ForwardOnly, LockType::ReadOnly);
-    const qint32 newId = Ids::ToId(rs.Fields(0));
-    rs.Close();
-    return newId;
+    return AppendRow(QStringLiteral("SELECT category_id,directory FROM directories"),
+                     {{"category_id", categoryId}, {"directory", name}},
+                     QStringLiteral("SELECT MAX(directory_id) FROM directories"));
 }
 
 void FillCategoryList(Prompts &prompts, ListTarget &list)

@@ -1,6 +1,10 @@
 #pragma once
 
 #include <QString>
+#include <QVariant>
+
+#include <initializer_list>
+#include <utility>
 
 class ListTarget;
 class ListViewTarget;
@@ -21,6 +25,11 @@ bool RemoveFolder(Prompts &prompts, qint32 folderId, const QString &folderName);
 
 void LoadBookmarkList(ListViewTarget &list);
 qint32 InsertCategory(const QString &name);
+
+// Appends one row through the change set selectSql, with the given fields, and returns the
+// identifier that maxSql reads back right after (0 when maxSql is empty).
+using RowFields = std::initializer_list<std::pair<const char *, QVariant>>;
+qint32 AppendRow(const QString &selectSql, RowFields fields, const QString &maxSql = QString());
 qint32 InsertFolder(qint32 categoryId, const QString &name);
 
 void FillCategoryList(Prompts &prompts, ListTarget &list);

@@ -423,16 +423,8 @@ qint32 ctlTree::AddCategory(const QString &name)
     try {
         Connection &conn = modADO::Conn();
         Transaction trans(conn);
-        Recordset rs;
-        rs.Open(QStringLiteral("SELECT * FROM categories"), conn, CursorType::Static, LockType::Optimistic);
-        rs.AddNew();
-        rs.SetField(QStringLiteral("Category"), storedText(name));
-        rs.Update();
-        rs.Close();
-        rs.Open(QStringLiteral("SELECT MAX(category_id) FROM categories"), conn, CursorType::ForwardOnly,
-                LockType::ReadOnly);
-        newId = Ids::ToId(rs.Fields(0));
-        rs.Close();
+        newId = modMain::AppendRow(QStringLiteral("SELECT * FROM categories"), {{"Category", storedText(name)}},
+                                   QStringLiteral("SELECT MAX(category_id) FROM categories"));
         trans.commit();
     } catch (const DbError &e) {
         storeError(e.number(), e.description());
@@ -452,17 +444,9 @@ qint32 ctlTree::AddFolder(const QString &name)
     try {
         Connection &conn = modADO::Conn();
         Transaction trans(conn);
-        Recordset rs;
-        rs.Open(QStringLiteral("SELECT * FROM directories"), conn, CursorType::Static, LockType::Optimistic);
-        rs.AddNew();
-        rs.SetField(QStringLiteral("category_id"), m_categoryId);
-        rs.SetField(QStringLiteral("directory"), storedText(name));
-        rs.Update();
-        rs.Close();
-        rs.Open(QStringLiteral("SELECT MAX(directory_id) FROM directories"), conn, CursorType::ForwardOnly,
-                LockType::ReadOnly);
-        newId = Ids::ToId(rs.Fields(0));
-        rs.Close();
+        newId = modMain::AppendRow(QStringLiteral("SELECT * FROM directories"),
+                                   {{"category_id", m_categoryId}, {"directory", storedText(name)}},
+                                   QStringLiteral("SELECT MAX(directory_id) FROM directories"));
         trans.commit();
     } catch (const DbError &e) {
         storeError(e.number(), e.description());
@@ -495,23 +479,11 @@ qint32 ctlTree::AddNode(qint32 categoryId, qint32 folderId, const QString &title
     try {
         Connection &conn = modADO::Conn();
         Transaction trans(conn);
-        Recordset rs;
-        rs.Open(QStringLiteral("SELECT * FROM file"), conn, CursorType::Static, LockType::Optimistic);
-        rs.AddNew();
-        rs.SetField(QStringLiteral("directory_id"), folderId);
-        rs.SetField(QStringLiteral("FileName"), storedText(title));
-        rs.Update();
-        rs.Close();
-        rs.Open(QStringLiteral("SELECT MAX(file_id) FROM file"), conn, CursorType::ForwardOnly, LockType::ReadOnly);
-        newId = Ids::ToId(rs.Fields(0));
-        rs.Close();
-        rs.Open(QStringLiteral("SELECT * FROM tablature"), conn, CursorType::Static, LockType::Optimistic);
-        rs.AddNew();
-        rs.SetField(QStringLiteral("file_id"), newId);
-        rs.SetField(QStringLiteral("Tab"), storedText(tab));
-        rs.SetField(QStringLiteral("Notes"), QStringLiteral(""));
-        rs.Update();
-        rs.Close();
+        newId = modMain::AppendRow(QStringLiteral("SELECT * FROM file"),
+                                   {{"directory_id", folderId}, {"FileName", storedText(title)}},
+                                   QStringLiteral("SELECT MAX(file_id) FROM file"));
+        modMain::AppendRow(QStringLiteral("SELECT * FROM tablature"),
+                           {{"file_id", newId}, {"Tab", storedText(tab)}, {"Notes", QStringLiteral("")}});
         trans.commit();
     } catch (const DbError &e) {
         storeError(e.number(), e.description());
