@@ -1,6 +1,6 @@
 #include "app/frmSplash.h"
 
-#include "app/Version.h"
+#include "core/Version.h"
 
 #include <QHBoxLayout>
 #include <QIcon>

@@ -1,9 +1,9 @@
 #include "details/ctlDetails.h"
 
-#include "app/Prompts.h"
-#include "app/Twips.h"
-#include "app/modMainUi.h"
-#include "details/ListViewAdapter.h"
+#include "core/Prompts.h"
+#include "ui/Twips.h"
+#include "ui/modMainUi.h"
+#include "ui/ListViewAdapter.h"
 #include "store/DbError.h"
 #include "store/Ids.h"
 #include "store/modMain.h"

@@ -1,9 +1,9 @@
 #include "mainwindow/frmMain.h"
 
-#include "app/EditMode.h"
-#include "app/Prompts.h"
-#include "app/Twips.h"
-#include "app/Version.h"
+#include "core/EditMode.h"
+#include "core/Prompts.h"
+#include "ui/Twips.h"
+#include "core/Version.h"
 #include "details/ctlDetails.h"
 #include "splitter/Splitter.h"
 #include "store/DbError.h"
@@ -237,12 +237,9 @@ void frmMain::closeEvent(QCloseEvent *e)
 {
     // Unsaved edits are not dropped silently: leaving edit mode asks, and Cancel keeps the
     // window open.
-    if (chordex::EditMode == 1 && !m_unloaded) {
-        ctlView1->EditCurrent(false);
-        if (chordex::EditMode == 1) {
-            e->ignore();
-            return;
-        }
+    if (!m_unloaded && !EndEditFirst()) {
+        e->ignore();
+        return;
     }
     Form_Unload();
     e->accept();

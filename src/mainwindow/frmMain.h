@@ -54,6 +54,12 @@ public:
     void mnuFileDeleteFolder_Click();
     void mnuFileDeleteFile_Click();
 
+    // Every command or click that changes the selection, reloads a pane or replaces the
+    // document calls this first. While a file is being edited it leaves edit mode, asking the
+    // save question when the text changed (Yes saves, No discards). False when the user
+    // cancelled or the save failed: the command must then do nothing.
+    bool EndEditFirst();
+
     // The panes, the splitters and the timers
     ctlTree *ctlTree1 = nullptr;
     ctlDetails *ctlDetails1 = nullptr;

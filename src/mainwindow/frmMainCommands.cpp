@@ -1,7 +1,7 @@
 #include "mainwindow/frmMain.h"
 
-#include "app/EditMode.h"
-#include "app/Prompts.h"
+#include "core/EditMode.h"
+#include "core/Prompts.h"
 #include "details/ctlDetails.h"
 #include "splitter/Splitter.h"
 #include "store/modADO.h"

@@ -1,6 +1,6 @@
 #include "mainwindow/frmMain.h"
 
-#include "app/EditMode.h"
+#include "core/EditMode.h"
 #include "details/ctlDetails.h"
 #include "store/clsTablature.h"
 #include "tree/ctlTree.h"
@@ -172,4 +172,12 @@ void frmMain::ctlView_OnEditComplete()
 {
     enablePanes(true);
     RefreshCommands();
+}
+
+bool frmMain::EndEditFirst()
+{
+    if (chordex::EditMode != 1)
+        return true;
+    ctlView1->EditCurrent(false);
+    return chordex::EditMode != 1;
 }

@@ -1,7 +1,7 @@
 #include "store/modMain.h"
 
-#include "app/Prompts.h"
-#include "app/Version.h"
+#include "core/Prompts.h"
+#include "core/Version.h"
 #include "store/Connection.h"
 #include "store/DbError.h"
 #include "store/Ids.h"

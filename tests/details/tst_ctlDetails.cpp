@@ -1,5 +1,5 @@
-#include "app/Twips.h"
-#include "details/ListViewAdapter.h"
+#include "ui/Twips.h"
+#include "ui/ListViewAdapter.h"
 #include "details/ctlDetails.h"
 #include "store/Connection.h"
 #include "store/modADO.h"

@@ -1,7 +1,7 @@
 #include "MainFixture.h"
 
 #include "StoreRows.h"
-#include "app/EditMode.h"
+#include "core/EditMode.h"
 #include "store/modADO.h"
 #include "tree/ctlTree.h"
 

@@ -1,6 +1,6 @@
 #include "MainFixture.h"
 #include "StoreRows.h"
-#include "app/EditMode.h"
+#include "core/EditMode.h"
 #include "details/ctlDetails.h"
 #include "splitter/Splitter.h"
 #include "store/modADO.h"

@@ -1,6 +1,6 @@
 #include "MainFixture.h"
 #include "StoreRows.h"
-#include "app/EditMode.h"
+#include "core/EditMode.h"
 #include "tree/ctlTree.h"
 #include "view/TextEditor.h"
 #include "view/ctlView.h"

@@ -1,4 +1,4 @@
-#include "app/EditMode.h"
+#include "core/EditMode.h"
 #include "view/TextEditor.h"
 #include "view/ctlView.h"
 

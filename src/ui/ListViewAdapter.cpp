@@ -1,4 +1,4 @@
-#include "details/ListViewAdapter.h"
+#include "ui/ListViewAdapter.h"
 
 #include <QTreeWidget>
 #include <QTreeWidgetItem>

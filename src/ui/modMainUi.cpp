@@ -1,4 +1,4 @@
-#include "app/modMainUi.h"
+#include "ui/modMainUi.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "app/EditMode.h"
+#include "core/EditMode.h"
 
 namespace chordex {
 

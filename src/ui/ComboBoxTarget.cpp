@@ -1,4 +1,4 @@
-#include "tree/ComboBoxTarget.h"
+#include "ui/ComboBoxTarget.h"
 
 #include <QComboBox>
 

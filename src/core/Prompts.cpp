@@ -1,4 +1,4 @@
-#include "app/Prompts.h"
+#include "core/Prompts.h"
 
 void Prompts::errorReport(long number, const QString &description, const QString &title)
 {
