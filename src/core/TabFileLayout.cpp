@@ -1,0 +1,53 @@
+#include "core/TabFileLayout.h"
+
+namespace TabFileLayout {
+
+namespace {
+const QString CrLf = QStringLiteral("\r\n");
+}
+
+QString NotesRule()
+{
+    return QStringLiteral("Notes") + QStringLiteral(" .").repeated(25);
+}
+
+QString Join(const QString &tab, const QString &notes)
+{
+    return tab + CrLf + NotesRule() + CrLf + notes + CrLf;
+}
+
+Parts Split(const QString &text)
+{
+    const QString rule = NotesRule() + CrLf;
+    // The first rule after a line end; an empty tab text leaves just the CR LF before it.
+    const int tabEnd = text.indexOf(CrLf + rule);
+    const int at = tabEnd < 0 ? -1 : tabEnd + CrLf.size();
+    if (at < 0 || !text.endsWith(CrLf))
+        return {text, QString()};
+    const int notesStart = at + rule.size();
+    if (notesStart > text.size() - CrLf.size())
+        return {text, QString()};
+    return {text.left(tabEnd), text.mid(notesStart, text.size() - CrLf.size() - notesStart)};
+}
+
+QString ToCrLf(const QString &text)
+{
+    QString out;
+    out.reserve(text.size() + text.size() / 32);
+    const int n = text.size();
+    for (int i = 0; i < n; ++i) {
+        const QChar c = text.at(i);
+        if (c == u'\r') {
+            out += CrLf;
+            if (i + 1 < n && text.at(i + 1) == u'\n')
+                ++i;
+        } else if (c == u'\n') {
+            out += CrLf;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+}  // namespace TabFileLayout
