@@ -32,6 +32,10 @@ const QStringList &CollectionImport::TabExtensions()
     return extensions;
 }
 
+CollectionImport::CollectionImport(qint32 categoryId) : CollectionImport(categoryId, Options())
+{
+}
+
 CollectionImport::CollectionImport(qint32 categoryId, Options options)
     : m_categoryId(categoryId), m_options(options)
 {

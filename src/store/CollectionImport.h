@@ -55,7 +55,8 @@ public:
     // Called before each file with the count done, the total and the file; false cancels.
     using Progress = std::function<bool(int done, int total, const QString &path)>;
 
-    CollectionImport(qint32 categoryId, Options options = {});
+    explicit CollectionImport(qint32 categoryId);
+    CollectionImport(qint32 categoryId, Options options);
 
     // Imports the sources (folders or files). Files given directly go to directFolderId when
     // it is not 0, otherwise to a folder named after the folder they are in.
