@@ -1,12 +1,14 @@
 #include "store/CollectionImport.h"
 
 #include "core/TabFileLayout.h"
+#include "store/CatalogueNames.h"
 #include "core/TextFile.h"
 #include "store/Connection.h"
 #include "store/DbError.h"
 #include "store/Ids.h"
 #include "store/Recordset.h"
 #include "store/modADO.h"
+#include "store/modMain.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -38,6 +40,11 @@ CollectionImport::CollectionImport(qint32 categoryId) : CollectionImport(categor
 
 CollectionImport::CollectionImport(qint32 categoryId, Options options)
     : m_categoryId(categoryId), m_options(options)
+{
+}
+
+CollectionImport::CollectionImport(const QString &categoryName, Options options)
+    : m_categoryId(0), m_categoryName(categoryName.trimmed()), m_options(options)
 {
 }
 
@@ -227,6 +234,11 @@ CollectionImport::Result CollectionImport::run(const QStringList &sources, qint3
     try {
         Connection &conn = modADO::Conn();
         Transaction transaction(conn);
+        if (m_categoryId == 0) {
+            m_categoryId = CatalogueNames::FindCategory(m_categoryName);
+            if (m_categoryId == 0)
+                m_categoryId = modMain::InsertCategory(m_categoryName);
+        }
         m_folderIds.clear();
         m_titles.clear();
         Recordset existing;

@@ -57,6 +57,8 @@ public:
 
     explicit CollectionImport(qint32 categoryId);
     CollectionImport(qint32 categoryId, Options options);
+    // Into the category of that name (compared without case), made by the import when missing.
+    CollectionImport(const QString &categoryName, Options options);
 
     // Imports the sources (folders or files). Files given directly go to directFolderId when
     // it is not 0, otherwise to a folder named after the folder they are in.
@@ -85,6 +87,7 @@ private:
     void loadTitles(qint32 folderId);
 
     qint32 m_categoryId;
+    QString m_categoryName;  // with m_categoryId 0: found or made when the import runs
     Options m_options;
     QHash<QString, qint32> m_folderIds;                         // case-folded name -> id
     QHash<qint32, QHash<QString, std::vector<qint32>>> m_titles;  // folder -> title -> files

@@ -144,7 +144,7 @@ private slots:
 
     void failureOrCancelImportsNothing()
     {
-        const int before = count("file");
+        const int before = 0;
         StoreRows::exec(m_store, "CREATE TRIGGER refuse BEFORE INSERT ON file WHEN NEW.filename='win' "
                                  "BEGIN SELECT RAISE(ABORT, 'refused by trigger'); END");
         const CollectionImport::Result failed = CollectionImport(1).run({m_root});
@@ -154,14 +154,22 @@ private slots:
         QCOMPARE(count("file"), before);
         QCOMPARE(count("tablature"), 0);
         QCOMPARE(count("directories"), 1);
+        // A category the import would have made is not left behind either.
+        QVERIFY(!CollectionImport("Made for it", {}).run({m_root}).committed);
+        QCOMPARE(count("categories"), 1);
         StoreRows::exec(m_store, "DROP TRIGGER refuse");
+        const CollectionImport::Result made = CollectionImport(" made for it ", {}).run({m_root + "/lf.tab"});
+        QCOMPARE(made.imported, 1);
+        QCOMPARE(rows("SELECT category FROM categories ORDER BY category_id"), QStringList({"Guitar", "made for it"}));
+        QCOMPARE(CollectionImport("MADE FOR IT", {}).run({m_root + "/utf8.tab"}).imported, 1);
+        QCOMPARE(count("categories"), 2);
 
         const CollectionImport::Result cancelled = CollectionImport(1).run(
             {m_root}, 0, [](int done, int, const QString &) { return done < 3; });
         QVERIFY(cancelled.cancelled);
         QVERIFY(!cancelled.committed);
-        QCOMPARE(count("file"), before);
-        QCOMPARE(count("directories"), 1);
+        QCOMPARE(count("file"), 2);
+        QCOMPARE(count("directories"), 2);
 
         const CollectionImport::Result missing = CollectionImport(1).run({m_root + "/nowhere"});
         QVERIFY(missing.error.contains("nowhere"));
