@@ -29,6 +29,7 @@ public:
     // An empty result means the user cancelled.
     virtual QString openFile(const QString &title, const QString &dir, const QString &filter) = 0;
     virtual QString saveFile(const QString &title, const QString &dir, const QString &filter) = 0;
+    virtual QString chooseFolder(const QString &title, const QString &dir) = 0;
 
     // Runs a dialog modally and returns its result (QDialog::Accepted or Rejected).
     virtual int runModal(QDialog &dialog) = 0;

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "store/CollectionExport.h"
+#include "store/CollectionImport.h"
+
 #include <QMainWindow>
 
 #include <array>
@@ -116,6 +119,22 @@ public:
     QAction *mnuHelpTOD = nullptr;
     QAction *mnuHelpAbout = nullptr;
 
+    // Whole collections in and out (frmMainCollection.cpp)
+    QAction *mnuFileImportFolder = nullptr;
+    QAction *mnuFileExportFolder = nullptr;
+    QAction *mnuFileExportCategory = nullptr;
+    QAction *mnuFileExportChordex = nullptr;
+    QAction *mnuFileSongbook = nullptr;
+    void mnuFileImportFolder_Click();
+    void mnuFileExportFolder_Click();
+    void mnuFileExportCategory_Click();
+    void mnuFileExportChordex_Click();
+    void mnuFileSongbook_Click();
+    // Imports folders and files into a category with a progress dialog, then shows the
+    // category and the report. Files given directly go to folderId when it is not 0.
+    void ImportPaths(qint32 categoryId, const QStringList &paths, qint32 folderId,
+                     const CollectionImport::Options &options);
+
 protected:
     bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -157,6 +176,12 @@ private:
     void objTablature_OnTabSelect();
     void releaseDocument();
     void enablePanes(bool enabled);
+
+    // frmMainCollection.cpp
+    void buildCollectionCommands();
+    void refreshCollectionCommands();
+    void exportScope(const CollectionExport::Scope &scope);
+    bool m_importing = false;
 
     Prompts &m_prompts;
     std::array<QAction *, 28> m_buttons{};  // toolbar positions 1..27; null for separators

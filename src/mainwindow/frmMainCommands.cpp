@@ -117,6 +117,7 @@ void frmMain::buildMenus()
     mnuFilePrint = addCommand(mnuFile, QStringLiteral("&Print..."), QKeySequence(QStringLiteral("Ctrl+P")), nullptr);
     mnuFile->addSeparator();
     mnuFileExit = addCommand(mnuFile, QStringLiteral("E&xit"), {}, &frmMain::mnuFileExit_Click);
+    buildCollectionCommands();
 
     mnuEdit = bar->addMenu(QStringLiteral("Edit"));
     mnuEditUndo = addCommand(mnuEdit, QStringLiteral("&Undo"), QKeySequence(QStringLiteral("Ctrl+Z")), nullptr);
@@ -260,6 +261,7 @@ void frmMain::RefreshCommands()
         a->setEnabled(false);
     setButtons({2, 4, 5, 7, 8, 9, 12, 13, 10, 15, 16, 17, 19, 20, 22, 23, 25}, false);
     tbrButton(10)->setToolTip(QStringLiteral("Delete"));
+    refreshCollectionCommands();
 
     if (modADO::NoStoreOpen())
         return;

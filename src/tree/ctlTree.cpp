@@ -231,6 +231,13 @@ bool ctlTree::LoadTree()
     return false;
 }
 
+void ctlTree::ShowCategory(qint32 categoryId)
+{
+    const int index = cbo->findData(QVariant::fromValue(categoryId));
+    if (index >= 0)
+        chooseCategory(index);
+}
+
 void ctlTree::chooseCategory(int index)
 {
     if (index < 0 || index >= cbo->count())

@@ -56,6 +56,8 @@ public:
     qint32 AddCategory(const QString &name);
     qint32 AddFolder(const QString &name);
     void SelectRoot();
+    // Shows that category (refilling its tree from the store) when it is in the list.
+    void ShowCategory(qint32 categoryId);
     // Shows and clicks the node named by a tree path or a node key. When the node is not in
     // the store's tree, the user is told, nothing changes and the result is false.
     bool SelectNode(const QString &path);

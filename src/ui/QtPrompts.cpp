@@ -80,6 +80,11 @@ QString QtPrompts::saveFile(const QString &title, const QString &dir, const QStr
     return QFileDialog::getSaveFileName(m_parent, title, dir, filter);
 }
 
+QString QtPrompts::chooseFolder(const QString &title, const QString &dir)
+{
+    return QFileDialog::getExistingDirectory(m_parent, title, dir);
+}
+
 int QtPrompts::runModal(QDialog &dialog)
 {
     return dialog.exec();

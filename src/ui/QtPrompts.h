@@ -17,6 +17,7 @@ public:
                   bool *ok) override;
     QString openFile(const QString &title, const QString &dir, const QString &filter) override;
     QString saveFile(const QString &title, const QString &dir, const QString &filter) override;
+    QString chooseFolder(const QString &title, const QString &dir) override;
     int runModal(QDialog &dialog) override;
 
 private:

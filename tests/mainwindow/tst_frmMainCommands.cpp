@@ -43,14 +43,15 @@ private slots:
                                     "Tree", "Details", "Options...", "Contents...", "Search...",
                                     "Tip Of The Day...", "&About", "[db]", "[help]"};
         const QStringList store = {"Add Category...", "Open File...", "New Tab File...", "&Search...", "Maintenance...",
-                                   "[category]", "[open]", "[new]", "[search]", "[maint]"};
-        const QStringList category = {"Add Folder", "[folder]"};
+                                   "[category]", "[open]", "[new]", "[search]", "[maint]",
+                                   "Import Folder...", "Export Chordex..."};
+        const QStringList category = {"Add Folder", "[folder]", "Export Category...", "Songbook PDF..."};
         const QStringList file = {"Delete File", "Save As...", "Edit", "&Print...", "&Find...", "Bookmark...",
-                                  "[edit]", "[delete]", "[find]", "[bookmark]", "[print]"};
+                                  "[edit]", "[delete]", "[find]", "[bookmark]", "[print]", "Export Folder..."};
         QTest::newRow("no store") << "none" << always << "Delete";
         QTest::newRow("store without categories") << "empty" << always + store << "Delete";
         QTest::newRow("category chosen") << "category" << always + store + category << "Delete";
-        QTest::newRow("folder clicked") << "folder" << always + store + category + QStringList{"Delete Folder", "[delete]"}
+        QTest::newRow("folder clicked") << "folder" << always + store + category + QStringList{"Delete Folder", "[delete]", "Export Folder..."}
                                         << "Delete Folder";
         QTest::newRow("file clicked") << "file" << always + store + category + file << "Delete File";
         // editing: no store-changing or selection commands; cancel and replace on

@@ -53,6 +53,13 @@ QString ScriptedPrompts::openFile(const QString &title, const QString &, const Q
     return f;
 }
 
+QString ScriptedPrompts::chooseFolder(const QString &title, const QString &dir)
+{
+    QString f = openFile(title, dir, QString());
+    asked.last().kind = Kind::Folder;
+    return f;
+}
+
 QString ScriptedPrompts::saveFile(const QString &title, const QString &dir, const QString &filter)
 {
     QString f = openFile(title, dir, filter);

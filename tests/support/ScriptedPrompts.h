@@ -14,7 +14,7 @@
 class ScriptedPrompts final : public Prompts
 {
 public:
-    enum class Kind { Message, Input, OpenFile, SaveFile, Modal };
+    enum class Kind { Message, Input, OpenFile, SaveFile, Folder, Modal };
 
     struct Question
     {
@@ -46,6 +46,8 @@ public:
                   bool *ok) override;
     QString openFile(const QString &title, const QString &dir, const QString &filter) override;
     QString saveFile(const QString &title, const QString &dir, const QString &filter) override;
+    // Answered from the same queue as the file dialogs.
+    QString chooseFolder(const QString &title, const QString &dir) override;
     int runModal(QDialog &dialog) override;
 
 private:

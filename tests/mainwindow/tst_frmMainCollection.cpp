@@ -1,0 +1,138 @@
+#include "MainFixture.h"
+#include "StoreRows.h"
+#include "core/EditMode.h"
+#include "dialogs/frmImportFolder.h"
+#include "dialogs/frmImportReport.h"
+#include "tree/ctlTree.h"
+#include "view/TextEditor.h"
+#include "view/ctlView.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPlainTextEdit>
+#include <QTreeWidget>
+#include <QtTest>
+
+namespace {
+
+void write(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QStringList treeTexts(const ctlTree &tree)
+{
+    QStringList texts;
+    const auto *tvw = tree.findChild<QTreeWidget *>();
+    for (QTreeWidgetItemIterator it(const_cast<QTreeWidget *>(tvw)); *it; ++it)
+        texts << (*it)->text(0);
+    return texts;
+}
+
+}  // namespace
+
+class tst_frmMainCollection : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void importFolderIntoTheChosenCategory()
+    {
+        MainFixture f;
+        f.openTestStore();
+        QTemporaryDir src;
+        write(src.path() + "/Jason/Café über.tab", "e|--0--|\r\n");
+        write(src.path() + "/Jason/live/Elephant.crd", "Am C G\n");
+        write(src.path() + "/Jason/cover.png", "not taken");
+        f.prompts.answerFile(src.path() + "/Jason");
+        QString report;
+        f.prompts.answerModal([](QDialog &d) {
+            auto &form = dynamic_cast<frmImportFolder &>(d);
+            // The shown category is offered first; the user picks Bass.
+            [&] { QCOMPARE(form.cboCategory->currentText(), QString("Guitar")); }();
+            form.cboCategory->setCurrentIndex(form.cboCategory->findText("Bass"));
+            return int(QDialog::Accepted);
+        });
+        f.prompts.answerModal([&](QDialog &d) {
+            report = dynamic_cast<frmImportReport &>(d).txtReport->toPlainText();
+            return int(QDialog::Accepted);
+        });
+        f.w->mnuFileImportFolder->trigger();
+        QVERIFY(report.endsWith("2 imported, 0 skipped, 0 refused\n"));
+        QCOMPARE(StoreRows::column(f.store, "SELECT directory FROM directories WHERE category_id=2 ORDER BY directory"),
+                 QStringList({"Jason", "Lines", "live"}));
+        QCOMPARE(StoreRows::scalar(f.store, "SELECT tab FROM tablature JOIN file USING(file_id) WHERE filename='Elephant'").toString(),
+                 QString("Am C G\r\n"));
+        // The tree now shows the category the files went into, with the new folders.
+        QCOMPARE(f.w->ctlTree1->CategoryId(), 2);
+        const QStringList nodes = treeTexts(*f.w->ctlTree1);
+        QVERIFY2(nodes.contains("Jason") && nodes.contains("live"), qPrintable(nodes.join(',')));
+    }
+
+    void importCancelledOrWhileEditing()
+    {
+        MainFixture f;
+        f.openTestStore();
+        const int files = StoreRows::scalar(f.store, "SELECT count(*) FROM file").toInt();
+        // No folder chosen: nothing asked after it, nothing imported.
+        f.w->mnuFileImportFolder->trigger();
+        QCOMPARE(f.prompts.count(ScriptedPrompts::Kind::Modal), 0);
+
+        // While a changed file is edited, the save question comes first; Cancel keeps the edit.
+        f.clickFile(1, 1, 1);
+        f.w->mnuFileEdit->trigger();
+        f.w->ctlView1->rtbText->setText("typed");
+        f.prompts.answer(Prompts::Answer::Cancel);
+        f.w->mnuFileImportFolder->trigger();
+        QCOMPARE(f.prompts.last().text, QString("Do you wish to save your changes?"));
+        QCOMPARE(chordex::EditMode, 1);
+        QCOMPARE(f.prompts.count(ScriptedPrompts::Kind::Folder), 1);  // only the first attempt
+        QCOMPARE(f.w->ctlView1->rtbText->text(), QString("typed"));
+        QCOMPARE(StoreRows::scalar(f.store, "SELECT count(*) FROM file").toInt(), files);
+    }
+
+    void exportAsksBeforeReplacing()
+    {
+        MainFixture f;
+        f.openTestStore();
+        QTemporaryDir out;
+        f.prompts.answerFile(out.path());
+        f.w->mnuFileExportChordex->trigger();
+        QCOMPARE(f.prompts.last().text, "3 files exported to " + QDir::toNativeSeparators(out.path()) + ".");
+        QFile one(out.path() + "/Guitar/Riffs/One.tab");
+        QVERIFY(one.open(QIODevice::ReadOnly));
+        QVERIFY(one.readAll().startsWith("e|--1--|\r\nB|-----|\r\nNotes . ."));
+        one.close();
+
+        // Again into the same folder: asked, and No writes nothing.
+        QVERIFY(one.open(QIODevice::WriteOnly));
+        one.write("mine");
+        one.close();
+        f.clickFile(1, 1, 1);
+        f.prompts.answerFile(out.path());
+        f.prompts.answer(Prompts::Answer::No);
+        f.w->mnuFileExportFolder->trigger();
+        QCOMPARE(f.prompts.last().title, QString("Confirm Replace"));
+        QCOMPARE(f.prompts.last().defaultAnswer, Prompts::Answer::No);
+        QVERIFY(one.open(QIODevice::ReadOnly));
+        QCOMPARE(one.readAll(), QByteArray("mine"));
+    }
+
+    void songbookOfTheSelectedFolder()
+    {
+        MainFixture f;
+        f.openTestStore();
+        QVERIFY(f.w->ctlTree1->SelectNode("1||1"));
+        QTemporaryDir out;
+        f.prompts.answerFile(out.path() + "/riffs");
+        f.w->mnuFileSongbook->trigger();
+        QCOMPARE(f.prompts.last().text, "3 pages written to " + QDir::toNativeSeparators(out.path() + "/riffs.pdf") + ".");
+        QVERIFY(QFile::exists(out.path() + "/riffs.pdf"));
+    }
+};
+
+QTEST_MAIN(tst_frmMainCollection)
+#include "tst_frmMainCollection.moc"
