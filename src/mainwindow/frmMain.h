@@ -4,6 +4,7 @@
 #include "store/CollectionImport.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 #include <functional>
@@ -17,13 +18,17 @@ class QToolBar;
 class Splitter;
 class clsTablature;
 class ctlDetails;
+class frmSelector;
 class ctlTree;
 class ctlView;
+class frmDatabase;
+class frmMaintenance;
 
 // The main window: owns the panes, the document object of the selected file and the dialogs,
 // answers every pane event and keeps the command set current. Its code is split by concern:
 // frmMain.cpp (start-up, window state, shutdown), frmMainCommands.cpp (menus, toolbar and their
-// enabling), frmMainSelection.cpp (selection and editing).
+// enabling), frmMainSelection.cpp (selection and editing), frmMainStores.cpp (store manager and
+// maintenance).
 class frmMain final : public QMainWindow
 {
     Q_OBJECT
@@ -40,6 +45,16 @@ public:
     void mnuViewTree_Click();
     void mnuViewDetails_Click();
     void mnuFileExit_Click();
+
+    // The store manager and the maintenance dialog (frmMainStores.cpp)
+    void mnuFileChordex_Click();
+    void mnuMaintenance_Click();
+    void DatabaseForm_OnOpen(const QString &filePath, const QString &displayName);
+    void DatabaseForm_OnUnload();
+    void MaintForm_OnUnload(bool changed);
+    void ctlTree_OnNoCategories();
+    QPointer<frmDatabase> DatabaseForm;  // set while the store manager is loaded
+    QPointer<frmMaintenance> MaintForm;  // set while the maintenance dialog is loaded
 
     // Commands
     void RefreshCommands();
@@ -62,6 +77,25 @@ public:
     // save question when the text changed (Yes saves, No discards). False when the user
     // cancelled or the save failed: the command must then do nothing.
     bool EndEditFirst();
+
+    // New files through the destination chooser (frmMainNewFile.cpp).
+    struct NewFile
+    {
+        bool made = false;  // false when the user cancelled or the store refused the file
+        qint32 categoryId = 0;
+        qint32 folderId = 0;
+        qint32 fileId = 0;
+    };
+    // Ends edit mode first (the save question), then asks for category, folder and title with
+    // the chooser in add mode, proposing proposedTitle, and creates the file through the tree,
+    // which selects it. With empty tabText the new file is empty and goes into edit mode (the
+    // edit timer); otherwise it is stored holding tabText in one step and shown. Callers that
+    // go on to write into the new file must check made: after a Cancel nothing was created.
+    NewFile NewTabFile(const QString &proposedTitle = QString(), const QString &tabText = QString());
+    void mnuFileNew_Click();
+    frmSelector *SelectorForm = nullptr;  // set only while the chooser is shown
+    bool PendingImport = false;           // true only while the chooser is shown for given text
+    QString PendingImportText;
 
     // The panes, the splitters and the timers
     ctlTree *ctlTree1 = nullptr;
@@ -157,6 +191,9 @@ private:
                         void (frmMain::*handler)());
     void setButtons(std::initializer_list<int> positions, bool enabled);
 
+    // frmMainStores.cpp
+    void connectStores();
+
     // frmMainSelection.cpp
     void connectPanes();
     void ctlTree_OnRootClick();
@@ -183,8 +220,12 @@ private:
     void exportScope(const CollectionExport::Scope &scope);
     bool m_importing = false;
 
+    // frmMainNewFile.cpp
+    void SelectorForm_OnAddNew(qint32 categoryId, qint32 folderId, const QString &title);
+
     Prompts &m_prompts;
     std::array<QAction *, 28> m_buttons{};  // toolbar positions 1..27; null for separators
     bool m_activated = false;
     bool m_unloaded = false;
+    NewFile m_newFile;  // what the chooser shown by NewTabFile made
 };

@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# commandline.sh <build folder>
+# The command line as a script uses it: exit codes, the summary line, nothing written on a
+# refusal, and an export that imports back to the same texts.
+set -euo pipefail
+build=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+home=$work/home
+mkdir -p "$home/db"
+cp "$build/def" "$home/def"
+cp "$build/db/Sample.mdb" "$home/db/Sample.mdb"
+export CHORDEX_HOME=$home XDG_CONFIG_HOME=$work/config
+unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+chordex=$build/chordex
+store=$home/db/Sample.mdb
+files=$(sqlite3 "$store" "SELECT COUNT(*) FROM file")
+
+status() { set +e; "$@" > "$work/out" 2> "$work/err"; echo $?; set -e; }
+
+# Export: every file, then a refusal that writes nothing, then --force.
+[ "$(status "$chordex" export "$work/out1")" = 0 ] || { cat "$work/err"; fail "export failed"; }
+[ "$(find "$work/out1" -name '*.tab' | wc -l)" = "$files" ] || fail "export did not write $files files"
+some=$(find "$work/out1" -name '*.tab' | head -n 1)
+echo mine > "$some"
+[ "$(status "$chordex" export "$work/out1")" = 1 ] || fail "export over existing files did not fail"
+grep -q -- "--force" "$work/err" || fail "the refusal does not mention --force"
+[ "$(cat "$some")" = mine ] || fail "a refused export overwrote a file"
+[ "$(status "$chordex" export --force "$work/out1")" = 0 ] || fail "export --force failed"
+[ "$(cat "$some")" != mine ] || fail "export --force did not replace the file"
+[ "$(status "$chordex" export --from "No Such" "$work/out2")" = 1 ] || fail "an unknown --from was accepted"
+
+# Import the export into a new category: every file, then every file skipped.
+[ "$(status "$chordex" import --into "Round trip" "$work/out1")" = 0 ] || { cat "$work/err"; fail "import failed"; }
+[ "$(tail -n 1 "$work/out")" = "$files imported, 0 skipped, 0 refused" ] || fail "summary: $(tail -n 1 "$work/out")"
+[ "$(status "$chordex" import --into "round TRIP" "$work/out1")" = 0 ] || fail "second import failed"
+[ "$(tail -n 1 "$work/out")" = "0 imported, $files skipped, 0 refused" ] || fail "re-import: $(tail -n 1 "$work/out")"
+[ "$(sqlite3 "$store" "SELECT COUNT(*) FROM categories WHERE category='Round trip'")" = 1 ] || fail "category not made once"
+same=$(sqlite3 "$store" "SELECT COUNT(*) FROM (SELECT tab, notes FROM tablature t JOIN file f USING(file_id)
+  JOIN directories d USING(directory_id) JOIN categories c USING(category_id) WHERE c.category='Round trip'
+  INTERSECT SELECT tab, notes FROM tablature t JOIN file f USING(file_id) JOIN directories d USING(directory_id)
+  JOIN categories c USING(category_id) WHERE c.category<>'Round trip')")
+distinct=$(sqlite3 "$store" "SELECT COUNT(*) FROM (SELECT DISTINCT tab, notes FROM tablature)")
+[ "$same" = "$distinct" ] || fail "the round trip changed texts ($same of $distinct the same)"
+
+# Failures and wrong arguments change nothing.
+before=$(sqlite3 "$store" "SELECT COUNT(*) FROM file")
+[ "$(status "$chordex" import --into New "$work/nowhere")" = 1 ] || fail "a missing source did not fail"
+[ "$(sqlite3 "$store" "SELECT COUNT(*) FROM categories WHERE category='New'")" = 0 ] || fail "a failed import left a category"
+[ "$(status "$chordex" import "$work/out1")" = 2 ] || fail "import without --into was not a usage error"
+[ "$(status "$chordex" import --encoding ebcdic --into X "$work/out1")" = 2 ] || fail "an unknown encoding was accepted"
+[ "$(status "$chordex" export --store ../Sample "$work/out3")" = 1 ] || fail "a store name with a path was accepted"
+[ "$(status "$chordex" export --store Missing "$work/out3")" = 1 ] || fail "a missing store was accepted"
+[ "$(sqlite3 "$store" "SELECT COUNT(*) FROM file")" = "$before" ] || fail "a refused command changed the store"
+
+# A songbook without a display.
+[ "$(status "$chordex" songbook --from "Round trip" "$work/book.pdf")" = 0 ] || { cat "$work/err"; fail "songbook failed"; }
+[ "$(head -c 5 "$work/book.pdf")" = "%PDF-" ] || fail "the songbook is not a PDF"
+echo "command line: all checks passed"
