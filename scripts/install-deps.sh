@@ -14,6 +14,7 @@ packages=(
   libsqlite3-dev sqlite3
   xvfb xauth imagemagick
   fonts-dejavu-core
+  poppler-utils
 )
 
 missing=()

@@ -20,7 +20,8 @@ class ctlView;
 // The main window: owns the panes, the document object of the selected file and the dialogs,
 // answers every pane event and keeps the command set current. Its code is split by concern:
 // frmMain.cpp (start-up, window state, shutdown), frmMainCommands.cpp (menus, toolbar and their
-// enabling), frmMainSelection.cpp (selection and editing).
+// enabling), frmMainSelection.cpp (selection and editing), frmMainFiles.cpp (disk files in
+// and out, printing).
 class frmMain final : public QMainWindow
 {
     Q_OBJECT
@@ -59,6 +60,13 @@ public:
     // save question when the text changed (Yes saves, No discards). False when the user
     // cancelled or the save failed: the command must then do nothing.
     bool EndEditFirst();
+
+    // Files in and out: open a disk file for editing, export, print (frmMainFiles.cpp)
+    void mnuFileOpen_Click();
+    bool ImportFile(const QString &path);
+    void mnuFileSaveAs_Click();
+    bool ExportFile(const QString &path);
+    void mnuFilePrint_Click();
 
     // The panes, the splitters and the timers
     ctlTree *ctlTree1 = nullptr;
@@ -137,6 +145,9 @@ private:
     QAction *addCommand(QMenu *menu, const QString &caption, const QKeySequence &shortcut,
                         void (frmMain::*handler)());
     void setButtons(std::initializer_list<int> positions, bool enabled);
+
+    // frmMainFiles.cpp
+    void connectFiles();
 
     // frmMainSelection.cpp
     void connectPanes();
