@@ -44,6 +44,7 @@ void frmMain::connectFiles()
 {
     connect(mnuFileOpen, &QAction::triggered, this, &frmMain::mnuFileOpen_Click);
     connect(mnuFileSaveAs, &QAction::triggered, this, &frmMain::mnuFileSaveAs_Click);
+    connect(mnuFileSaveToChordex, &QAction::triggered, this, &frmMain::mnuFileSaveToChordex_Click);
     connect(mnuFilePrint, &QAction::triggered, this, &frmMain::mnuFilePrint_Click);
     // A double click on a file node or in the tab text prints the file; while editing, a
     // double click in the text selects a word and prints nothing.
@@ -139,6 +140,21 @@ bool frmMain::ExportFile(const QString &path)
         return false;
     }
     return true;
+}
+
+// ---- Save File To Chordex -------------------------------------------------------------------
+
+void frmMain::mnuFileSaveToChordex_Click()
+{
+    // Unsaved changes go to the disk file first; a failed write was reported and stops here.
+    if (mnuFileSave->isEnabled() && !ctlView1->SaveCurrent())
+        return;
+    // The editor keeps the text even after edit mode ended on the disk file.
+    const QString text = ctlView1->rtbText->text();
+    const QString proposed =
+        ctlView1->FileEditing() ? QFileInfo(ctlView1->TitleText()).completeBaseName() : QString();
+    // The chooser stores the text in the new file in one step; Cancel writes nothing anywhere.
+    NewTabFile(proposed, text);
 }
 
 // ---- Print -----------------------------------------------------------------------------------

@@ -1,6 +1,7 @@
 #include "MainFixture.h"
 #include "StoreRows.h"
 #include "core/EditMode.h"
+#include "dialogs/frmSelector.h"
 #include "mainwindow/TabReport.h"
 #include "store/clsTablature.h"
 #include "store/modSettings.h"
@@ -11,6 +12,8 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QProcess>
@@ -287,6 +290,60 @@ private slots:
         QCOMPARE(f.prompts.last().icon, Prompts::Icon::Critical);
         QVERIFY(f.prompts.last().text.contains(QDir::toNativeSeparators(path)));
         QVERIFY(!QFile::exists(path));
+    }
+
+    // The text being edited goes into a new store file; a Cancel in the chooser writes nothing.
+    void saveFileToChordex_data()
+    {
+        QTest::addColumn<bool>("edited");
+        QTest::addColumn<bool>("cancel");
+        QTest::newRow("edited, stored") << true << false;
+        QTest::newRow("unchanged, stored") << false << false;
+        QTest::newRow("unchanged, chooser cancelled") << false << true;
+    }
+
+    void saveFileToChordex()
+    {
+        QFETCH(bool, edited);
+        QFETCH(bool, cancel);
+        MainFixture f;
+        f.openTestStore();
+        const QString path = QDir(f.home.path()).filePath("Blues riff.tab");
+        const QByteArray bytes("\x93" "Blues\x94\r\ne|--0--|\r\n");
+        writeAll(path, bytes);
+        QVERIFY(f.w->ImportFile(path));
+        QTRY_COMPARE(chordex::EditMode, 1);
+        if (edited) {
+            f.w->ctlView1->rtbText->setSelStart(0);
+            f.w->ctlView1->rtbText->insert("Slow ");
+        }
+        QString proposed;
+        f.prompts.answerModal([&](QDialog &d) {
+            auto &chooser = static_cast<frmSelector &>(d);
+            proposed = chooser.txtTitle->text();
+            if (cancel)
+                return int(QDialog::Rejected);
+            chooser.txtTitle->setText("Blues");
+            chooser.cmdOk->click();
+            return chooser.result();
+        });
+        QVERIFY(f.w->tbrButton(QStringLiteral("savetochordex"))->isEnabled());
+        f.w->tbrButton(QStringLiteral("savetochordex"))->trigger();
+
+        QCOMPARE(proposed, QString("Blues riff"));
+        QCOMPARE(readAll(path), edited ? QByteArray("Slow ") + bytes : bytes);
+        QCOMPARE(f.prompts.count(Kind::Message), 0);
+        const int files = StoreRows::scalar(f.store, "SELECT COUNT(*) FROM file").toInt();
+        QCOMPARE(files, cancel ? 3 : 4);
+        if (cancel)
+            return;
+        const QString shown = QStringLiteral("“Blues”\r\ne|--0--|\r\n");
+        QCOMPARE(StoreRows::scalar(f.store, "SELECT tab FROM tablature WHERE file_id=(SELECT MAX(file_id) FROM file)")
+                     .toString(),
+                 edited ? "Slow " + shown : shown);
+        QVERIFY(f.w->objTablature);
+        QCOMPARE(f.w->ctlView1->TitleText(), QString("Blues"));
+        QVERIFY(!f.w->ctlView1->FileEditing());
     }
 
     void printWithoutADocumentDoesNothing()
