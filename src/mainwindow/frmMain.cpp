@@ -52,6 +52,7 @@ frmMain::frmMain(Prompts &prompts, QWidget *parent) : QMainWindow(parent), m_pro
     buildToolbar();
     connectPanes();
     connectFiles();
+    connectStores();
 
     QDir().mkpath(modADO::ProgramPath() + QStringLiteral("db"));  // an error here is ignored
     RefreshCommands();
