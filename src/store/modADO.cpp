@@ -33,21 +33,6 @@ bool holdsData(const QString &dir)
     return (def.isFile() || db.isDir()) && QFileInfo(dir).isWritable();
 }
 
-// Copies the installed data files into a new user data folder, leaving existing ones alone.
-void seed(const QString &from, const QString &to)
-{
-    QDir().mkpath(to + QStringLiteral("db"));
-    const QStringList files = {QStringLiteral("def"), QStringLiteral("tips.txt"),
-                               QStringLiteral("db/Sample.mdb")};
-    for (const QString &f : files) {
-        if (QFileInfo::exists(from + f) && !QFileInfo::exists(to + f)) {
-            QFile::copy(from + f, to + f);
-            QFile(to + f).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
-                                         QFile::ReadOther);
-        }
-    }
-}
-
 }  // namespace
 
 QString ProgramPath()
@@ -59,8 +44,24 @@ QString ProgramPath()
     if (holdsData(exeDir))
         return exeDir;
     const QString user = withSlash(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-    seed(exeDir, user);
+    SeedDataFolder(exeDir, user);
     return user;
+}
+
+void SeedDataFolder(const QString &from, const QString &to)
+{
+    const bool firstStart = !QFileInfo::exists(to + QStringLiteral("db"));
+    QDir().mkpath(to + QStringLiteral("db"));
+    QStringList files = {QStringLiteral("def"), QStringLiteral("tips.txt")};
+    if (firstStart)
+        files << QStringLiteral("db/Sample.mdb");
+    for (const QString &f : files) {
+        if (QFileInfo::exists(from + f) && !QFileInfo::exists(to + f)) {
+            QFile::copy(from + f, to + f);
+            QFile(to + f).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                         QFile::ReadOther);
+        }
+    }
 }
 
 bool OpenConnection(const QString &filePath, const QString &displayName)

@@ -12,6 +12,11 @@ namespace modADO {
 // data folder, seeded from the executable's folder on first use.
 QString ProgramPath();
 
+// Fills the user data folder `to` from the installed data folder `from` (both with a trailing
+// '/'): the template and the tips whenever they are missing, the sample store only on first
+// start (no "db" folder yet), so a sample the user deleted stays deleted.
+void SeedDataFolder(const QString &from, const QString &to);
+
 // Opens the store file; on failure no store is open (not even the one before) and
 // LastOpenError says why.
 bool OpenConnection(const QString &filePath, const QString &displayName);
