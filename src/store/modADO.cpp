@@ -2,10 +2,10 @@
 
 #include "store/Connection.h"
 #include "store/DbError.h"
+#include "store/modDataFolder.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -44,24 +44,14 @@ QString ProgramPath()
     if (holdsData(exeDir))
         return exeDir;
     const QString user = withSlash(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-    SeedDataFolder(exeDir, user);
-    return user;
-}
-
-void SeedDataFolder(const QString &from, const QString &to)
-{
-    const bool firstStart = !QFileInfo::exists(to + QStringLiteral("db"));
-    QDir().mkpath(to + QStringLiteral("db"));
-    QStringList files = {QStringLiteral("def"), QStringLiteral("tips.txt")};
-    if (firstStart)
-        files << QStringLiteral("db/Sample.mdb");
-    for (const QString &f : files) {
-        if (QFileInfo::exists(from + f) && !QFileInfo::exists(to + f)) {
-            QFile::copy(from + f, to + f);
-            QFile(to + f).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
-                                         QFile::ReadOther);
-        }
+    static QString seeded;  // once per run
+    if (seeded != user) {
+        const QString installed = modDataFolder::InstalledDataPath(exeDir);
+        if (!installed.isEmpty())
+            modDataFolder::Seed(installed, user);
+        seeded = user;
     }
+    return user;
 }
 
 bool OpenConnection(const QString &filePath, const QString &displayName)

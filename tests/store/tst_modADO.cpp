@@ -4,9 +4,7 @@
 #include "store/Recordset.h"
 #include "store/modADO.h"
 
-#include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QtTest>
 
 // Opening stores: paths, the one connection, and the refusal of files that are not stores.
@@ -115,30 +113,6 @@ private slots:
         QVERIFY(modADO::NoStoreOpen());
         QVERIFY(!QFile::exists(missing));
         QVERIFY(modADO::LastOpenError().contains("does not exist"));
-    }
-
-    // The sample store arrives once, on first start; the template and the tips come back
-    // whenever they are missing.
-    void userDataFolderIsSeededOnce()
-    {
-        QTemporaryDir dir;
-        const QString from = dir.path() + "/installed/";
-        const QString to = dir.path() + "/user/";
-        QDir().mkpath(from + "db");
-        for (const QString &f : {QString("def"), QString("tips.txt"), QString("db/Sample.mdb")}) {
-            QFile file(from + f);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(f.toUtf8());
-        }
-        modADO::SeedDataFolder(from, to);
-        for (const QString &f : {QString("def"), QString("tips.txt"), QString("db/Sample.mdb")})
-            QVERIFY2(QFile::exists(to + f), qPrintable(f));
-
-        QVERIFY(QFile::remove(to + "db/Sample.mdb"));
-        QVERIFY(QFile::remove(to + "def"));
-        modADO::SeedDataFolder(from, to);
-        QVERIFY(!QFile::exists(to + "db/Sample.mdb"));
-        QVERIFY(QFile::exists(to + "def"));
     }
 
     void theSampleStoreIsAValidStore()
