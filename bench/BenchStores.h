@@ -41,6 +41,9 @@ int runStoreBench(const QString &dir, std::vector<BenchResult> &results);
 void runTreeBench(const BenchStore &store, std::vector<BenchResult> &results);
 // A category of 2,000 folders and a folder of 5,000 files, against 20 and 50.
 void runScaleBench(const QString &dir, std::vector<BenchResult> &results);
+// Folder import of 5,000 files against the sqlite3 tool, and the export of the 50,000-file
+// store against cp -r of the exported tree; prints its lines, false when over a bound.
+bool runCollectionBench(const QString &dir, const QString &largeStore);
 double PeakMemoryMb();
 
 // Answers Yes to every question, so that removals run unattended.

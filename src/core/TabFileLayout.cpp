@@ -11,11 +11,6 @@ QString NotesRule()
     return QStringLiteral("Notes") + QStringLiteral(" .").repeated(25);
 }
 
-QString Join(const QString &tab, const QString &notes)
-{
-    return tab + CrLf + NotesRule() + CrLf + notes + CrLf;
-}
-
 Parts Split(const QString &text)
 {
     const QString rule = NotesRule() + CrLf;
@@ -28,26 +23,6 @@ Parts Split(const QString &text)
     if (notesStart > text.size() - CrLf.size())
         return {text, QString()};
     return {text.left(tabEnd), text.mid(notesStart, text.size() - CrLf.size() - notesStart)};
-}
-
-QString ToCrLf(const QString &text)
-{
-    QString out;
-    out.reserve(text.size() + text.size() / 32);
-    const int n = text.size();
-    for (int i = 0; i < n; ++i) {
-        const QChar c = text.at(i);
-        if (c == u'\r') {
-            out += CrLf;
-            if (i + 1 < n && text.at(i + 1) == u'\n')
-                ++i;
-        } else if (c == u'\n') {
-            out += CrLf;
-        } else {
-            out += c;
-        }
-    }
-    return out;
 }
 
 }  // namespace TabFileLayout

@@ -1,5 +1,7 @@
 #include "core/TextCodec.h"
 
+#include "core/TabFileLayout.h"
+
 #include <QHash>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -402,11 +404,8 @@ QList<Encoding> reopenChoices()
 
 QString exportText(const QString &tab, const QString &notes)
 {
-    QString rule = QStringLiteral("Notes");
-    for (int i = 0; i < 25; ++i)
-        rule += QStringLiteral(" .");
     const QString crlf = QStringLiteral("\r\n");
-    return toCrLf(tab) + crlf + rule + crlf + toCrLf(notes) + crlf;
+    return toCrLf(tab) + crlf + TabFileLayout::NotesRule() + crlf + toCrLf(notes) + crlf;
 }
 
 QByteArray exportBytes(const QString &tab, const QString &notes)

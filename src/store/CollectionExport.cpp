@@ -1,6 +1,6 @@
 #include "store/CollectionExport.h"
 
-#include "core/TabFileLayout.h"
+#include "core/TextCodec.h"
 #include "store/Ids.h"
 #include "store/Recordset.h"
 #include "store/SafeFileName.h"
@@ -108,9 +108,9 @@ CollectionExport::Result CollectionExport::run(bool overwrite, const Progress &p
             }
             madeFolder = folder;
         }
-        const QString tab = TabFileLayout::ToCrLf(rs.Fields(0).toString());
-        const QString notes = TabFileLayout::ToCrLf(rs.Fields(1).toString());
-        const QByteArray bytes = (notes.isEmpty() ? tab : TabFileLayout::Join(tab, notes)).toUtf8();
+        const QString notes = rs.Fields(1).toString();
+        const QByteArray bytes = notes.isEmpty() ? TextCodec::toCrLf(rs.Fields(0).toString()).toUtf8()
+                                                 : TextCodec::exportBytes(rs.Fields(0).toString(), notes);
         QFile out(path);
         if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(bytes) != bytes.size() ||
             !out.flush()) {

@@ -1,4 +1,5 @@
 #include "core/TabFileLayout.h"
+#include "core/TextCodec.h"
 
 #include <QtTest>
 
@@ -21,7 +22,7 @@ private slots:
     {
         QFETCH(QString, tab);
         QFETCH(QString, notes);
-        const QString text = TabFileLayout::Join(tab, notes);
+        const QString text = TextCodec::exportText(tab, notes);
         QCOMPARE(text, tab + "\r\n" + TabFileLayout::NotesRule() + "\r\n" + notes + "\r\n");
         const TabFileLayout::Parts parts = TabFileLayout::Split(text);
         QCOMPARE(parts.tab, tab);
@@ -40,13 +41,6 @@ private slots:
             QCOMPARE(parts.tab, text);
             QVERIFY(parts.notes.isEmpty());
         }
-    }
-
-    void lineEnds()
-    {
-        QCOMPARE(TabFileLayout::ToCrLf("a\nb\rc\r\nd\n\ne"), QString("a\r\nb\r\nc\r\nd\r\n\r\ne"));
-        QCOMPARE(TabFileLayout::ToCrLf("\r"), QString("\r\n"));
-        QCOMPARE(TabFileLayout::ToCrLf("no end"), QString("no end"));
     }
 };
 
