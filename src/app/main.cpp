@@ -1,12 +1,14 @@
 #include "ui/QtPrompts.h"
 #include "app/frmSplash.h"
 #include "mainwindow/frmMain.h"
+#include "browser/WebEngineSetup.h"
 
 #include <QApplication>
 #include <QIcon>
 
 int main(int argc, char *argv[])
 {
+    WebEngineSetup::Prepare();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Chordex"));
     QApplication::setOrganizationName(QStringLiteral("Chordex"));
