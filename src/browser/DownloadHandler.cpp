@@ -1,12 +1,12 @@
 #include "browser/DownloadHandler.h"
 
 #include "core/Prompts.h"
+#include "core/TextCodec.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QWebEngineDownloadRequest>
 
@@ -29,17 +29,6 @@ bool DownloadHandler::IsTabFile(const QString &fileName)
     const QString suffix = QFileInfo(fileName).suffix().toLower();
     return suffix == QLatin1String("tab") || suffix == QLatin1String("crd")
         || suffix == QLatin1String("txt");
-}
-
-QString DownloadHandler::DecodeText(const QByteArray &bytes)
-{
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    QString text = utf8(bytes);
-    if (utf8.hasError())
-        return QString::fromLatin1(bytes);
-    if (text.startsWith(QChar(0xfeff)))
-        text.remove(0, 1);
-    return text;
 }
 
 void DownloadHandler::handle(QWebEngineDownloadRequest *download)
@@ -113,11 +102,16 @@ void DownloadHandler::importIntoStore(QWebEngineDownloadRequest *download)
                                       Title, Prompts::Icon::Exclamation);
                     return;
                 }
-                const QString text = DecodeText(file.readAll());
+                const TextCodec::Decoded decoded = TextCodec::decode(file.readAll());
                 file.close();
                 folder->remove();
+                if (decoded.binary) {
+                    m_prompts.message(QStringLiteral("The download \"%1\" is not a text file.").arg(name),
+                                      Title, Prompts::Icon::Exclamation);
+                    return;
+                }
                 emit StatusText(QString());
-                emit ImportReady(download->url().toString(), QFileInfo(name).completeBaseName(), text);
+                emit ImportReady(download->url().toString(), QFileInfo(name).completeBaseName(), decoded.text);
             });
     download->accept();
     emit StatusText(QStringLiteral("Downloading ") + name + QStringLiteral("..."));

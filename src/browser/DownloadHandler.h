@@ -19,9 +19,6 @@ public:
     void handle(QWebEngineDownloadRequest *download);
 
     static bool IsTabFile(const QString &fileName);
-    // The text of a downloaded tab file: UTF-8 when the bytes are valid UTF-8 (a BOM is
-    // dropped), otherwise read as Latin-1, so that no byte is lost.
-    static QString DecodeText(const QByteArray &bytes);
 
 signals:
     void ImportReady(const QString &address, const QString &title, const QString &text);

@@ -6,6 +6,7 @@
 #include "browser/GoKeywords.h"
 #include "browser/StartPage.h"
 #include "browser/WebControl.h"
+#include "core/TextCodec.h"
 #include "store/modADO.h"
 #include "store/modSettings.h"
 
@@ -59,11 +60,7 @@ QFrame *separatorLine(QWidget *parent)
 // The page's text as the store keeps it: CR LF line ends, plain blanks.
 QString storeText(QString text)
 {
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    text.replace(QChar(0x00a0), QLatin1Char(' '));
-    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    return text;
+    return TextCodec::toCrLf(text.replace(QChar(0x00a0), QLatin1Char(' ')));
 }
 
 }  // namespace

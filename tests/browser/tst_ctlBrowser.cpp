@@ -276,7 +276,7 @@ void tst_ctlBrowser::downloadIntoStore()
     QVERIFY(imports.wait(10000));
     QCOMPARE(m_prompts.last().text.left(22), QStringLiteral("Save \"riff.tab\" as a n"));
     QCOMPARE(imports.first().at(1).toString(), QStringLiteral("riff"));
-    QCOMPARE(imports.first().at(2).toString(), QStringLiteral("e|--3--|\nB|--5--|\n"));
+    QCOMPARE(imports.first().at(2).toString(), QStringLiteral("e|--3--|\r\nB|--5--|\r\n"));
 }
 
 QTEST_MAIN(tst_ctlBrowser)
