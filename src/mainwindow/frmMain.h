@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 #include <functional>
@@ -18,11 +19,14 @@ class ctlDetails;
 class frmSelector;
 class ctlTree;
 class ctlView;
+class frmDatabase;
+class frmMaintenance;
 
 // The main window: owns the panes, the document object of the selected file and the dialogs,
 // answers every pane event and keeps the command set current. Its code is split by concern:
 // frmMain.cpp (start-up, window state, shutdown), frmMainCommands.cpp (menus, toolbar and their
-// enabling), frmMainSelection.cpp (selection and editing).
+// enabling), frmMainSelection.cpp (selection and editing), frmMainStores.cpp (store manager and
+// maintenance).
 class frmMain final : public QMainWindow
 {
     Q_OBJECT
@@ -39,6 +43,16 @@ public:
     void mnuViewTree_Click();
     void mnuViewDetails_Click();
     void mnuFileExit_Click();
+
+    // The store manager and the maintenance dialog (frmMainStores.cpp)
+    void mnuFileChordex_Click();
+    void mnuMaintenance_Click();
+    void DatabaseForm_OnOpen(const QString &filePath, const QString &displayName);
+    void DatabaseForm_OnUnload();
+    void MaintForm_OnUnload(bool changed);
+    void ctlTree_OnNoCategories();
+    QPointer<frmDatabase> DatabaseForm;  // set while the store manager is loaded
+    QPointer<frmMaintenance> MaintForm;  // set while the maintenance dialog is loaded
 
     // Commands
     void RefreshCommands();
@@ -163,6 +177,9 @@ private:
     // frmMainBrowser.cpp
     void buildBrowser();
     void ctlView_DirectImport(const QString &address, const QString &title, const QString &text);
+
+    // frmMainStores.cpp
+    void connectStores();
 
     // frmMainSelection.cpp
     void connectPanes();
