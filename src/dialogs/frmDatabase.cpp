@@ -79,7 +79,8 @@ frmDatabase::frmDatabase(Prompts &prompts, QWidget *parent) : QDialog(parent), m
     grid->addWidget(chkSetStart, 2, 0, 1, 2);
     resize(440, 320);
 
-    connect(lvListView, &QListWidget::currentItemChanged, this, &frmDatabase::lvListView_ItemClick);
+    // A click makes the item current before it selects it, so follow the selection.
+    connect(lvListView, &QListWidget::itemSelectionChanged, this, &frmDatabase::lvListView_ItemClick);
     connect(lvListView, &QListWidget::itemDoubleClicked, this, &frmDatabase::cmdOpen_Click);
     connect(lvListView, &QListWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
         mnuHiddenDBMenu->popup(lvListView->viewport()->mapToGlobal(pos));

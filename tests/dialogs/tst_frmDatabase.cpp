@@ -48,6 +48,14 @@ class tst_frmDatabase : public QObject
         d.lvListView->setCurrentItem(found.first());
     }
 
+    static void click(frmDatabase &d, const QString &name)
+    {
+        QListWidgetItem *item = d.lvListView->findItems(name, Qt::MatchExactly).value(0);
+        QVERIFY(item);
+        QTest::mouseClick(d.lvListView->viewport(), Qt::LeftButton, {}, d.lvListView->visualItemRect(item).center());
+        QCOMPARE(d.lvListView->currentItem(), item);
+    }
+
     static QString setting(const char *key) { return modSettings::GetSetting("Settings", key, "<none>"); }
 
 private slots:
@@ -243,7 +251,10 @@ private slots:
         modSettings::SaveSetting("Settings", "ChordexName", QFileInfo(start).completeBaseName());
         ScriptedPrompts prompts;
         frmDatabase d(prompts);
-        select(d, "Band");
+        d.show();
+        click(d, "Sample");
+        QCOMPARE(d.chkSetStart->isChecked(), !isStart);
+        click(d, "Band");
         QCOMPARE(d.chkSetStart->isChecked(), isStart);
         prompts.answerInput("Zydeco");
         d.cmdRename_Click();
