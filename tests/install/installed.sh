@@ -89,4 +89,16 @@ cmp -s "$usr/share/chordex/tips.txt" "$data/tips.txt" || fail "a later start did
 rm "$data/db/Sample.mdb"
 start
 [ ! -e "$data/db/Sample.mdb" ] || fail "a deleted sample store came back"
+# A command-line export from a fresh home: the data folder is made and seeded first, and the
+# export holds every file of the sample.
+home2=$work/home2
+mkdir -p "$home2"
+env -u XDG_DATA_HOME -u XDG_CONFIG_HOME -u CHORDEX_HOME -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
+    HOME="$home2" "$usr/bin/chordex" export "$work/exported" > "$work/export.log" 2>&1 \
+  || { cat "$work/export.log"; fail "the command-line export failed"; }
+cmp -s "$usr/share/chordex/db/Sample.mdb" "$home2/.local/share/Chordex/Chordex/db/Sample.mdb" \
+  || fail "the command-line export did not seed the data folder"
+sample_files=$(sqlite3 "$usr/share/chordex/db/Sample.mdb" "SELECT COUNT(*) FROM file")
+[ "$(find "$work/exported" -name '*.tab' | wc -l)" = "$sample_files" ] \
+  || fail "the export does not hold the sample's $sample_files files"
 echo "installed program: all checks passed"
