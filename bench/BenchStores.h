@@ -38,6 +38,8 @@ struct BenchResult
 
 int runStoreBench(const QString &dir, std::vector<BenchResult> &results);
 void runTreeBench(const BenchStore &store, std::vector<BenchResult> &results);
+// Prints one line per search case; false when a bound is not met.
+bool runSearchBench(const QString &dir);
 double PeakMemoryMb();
 
 // Answers Yes to every question, so that removals run unattended.

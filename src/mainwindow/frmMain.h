@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 #include <functional>
@@ -14,6 +15,8 @@ class QToolBar;
 class Splitter;
 class clsTablature;
 class ctlDetails;
+class frmBookmark;
+class frmSearch;
 class ctlTree;
 class ctlView;
 
@@ -59,6 +62,19 @@ public:
     // save question when the text changed (Yes saves, No discards). False when the user
     // cancelled or the save failed: the command must then do nothing.
     bool EndEditFirst();
+
+    // Search and bookmarks (frmMainSearch.cpp, frmMainBookmarks.cpp). mnuBookmarkFile_Click is
+    // also the answer to the tree's OnBookmarkFile.
+    void mnuEditSearch_Click();
+    void mnuBookmarkFile_Click();
+    void mnuEditBookmark_Click();
+    void mnuBookmarkDelete_Click();
+    void ctlDetails_OnBookmarkEdit(qint32 bookmarkId);
+    void ctlDetails_OnDelete(qint32 bookmarkId);
+    void ctlDetails_OnSearchClick(const QString &treePath);
+    void SearchForm_OnSearch(const QString &searchText, qint16 inTitles, qint16 inTab, qint16 inNotes);
+    QPointer<frmSearch> SearchForm;      // while the search dialog exists
+    QPointer<frmBookmark> BookmarkForm;  // while the bookmark dialog is shown
 
     // The panes, the splitters and the timers
     ctlTree *ctlTree1 = nullptr;
@@ -156,6 +172,12 @@ private:
     void ctlView_OnEditComplete();
     void objTablature_OnTabSelect();
     void releaseDocument();
+
+    // frmMainSearch.cpp, frmMainBookmarks.cpp
+    void connectSearchAndBookmarks();
+    void connectDocument(clsTablature &doc);  // its bookmark events update the details pane
+    void stopSearch();                         // closes the dialog and ends a running search
+    void selectFirstMatch(const QString &treePath);
     void enablePanes(bool enabled);
 
     Prompts &m_prompts;
