@@ -17,6 +17,7 @@ class clsTablature;
 class ctlDetails;
 class frmBookmark;
 class frmSearch;
+class frmSelector;
 class ctlTree;
 class ctlView;
 
@@ -75,6 +76,24 @@ public:
     void SearchForm_OnSearch(const QString &searchText, qint16 inTitles, qint16 inTab, qint16 inNotes);
     QPointer<frmSearch> SearchForm;      // while the search dialog exists
     QPointer<frmBookmark> BookmarkForm;  // while the bookmark dialog is shown
+    // New files through the destination chooser (frmMainNewFile.cpp).
+    struct NewFile
+    {
+        bool made = false;  // false when the user cancelled or the store refused the file
+        qint32 categoryId = 0;
+        qint32 folderId = 0;
+        qint32 fileId = 0;
+    };
+    // Ends edit mode first (the save question), then asks for category, folder and title with
+    // the chooser in add mode, proposing proposedTitle, and creates the file through the tree,
+    // which selects it. With empty tabText the new file is empty and goes into edit mode (the
+    // edit timer); otherwise it is stored holding tabText in one step and shown. Callers that
+    // go on to write into the new file must check made: after a Cancel nothing was created.
+    NewFile NewTabFile(const QString &proposedTitle = QString(), const QString &tabText = QString());
+    void mnuFileNew_Click();
+    frmSelector *SelectorForm = nullptr;  // set only while the chooser is shown
+    bool PendingImport = false;           // true only while the chooser is shown for given text
+    QString PendingImportText;
 
     // The panes, the splitters and the timers
     ctlTree *ctlTree1 = nullptr;
@@ -180,8 +199,12 @@ private:
     void selectFirstMatch(const QString &treePath);
     void enablePanes(bool enabled);
 
+    // frmMainNewFile.cpp
+    void SelectorForm_OnAddNew(qint32 categoryId, qint32 folderId, const QString &title);
+
     Prompts &m_prompts;
     std::array<QAction *, 28> m_buttons{};  // toolbar positions 1..27; null for separators
     bool m_activated = false;
     bool m_unloaded = false;
+    NewFile m_newFile;  // what the chooser shown by NewTabFile made
 };
