@@ -120,9 +120,9 @@ private:
     bool searchListEvent(QObject *watched, QEvent *event);
     void searchItemClick();
     QTreeWidgetItem *selectedResult() const;
-    // Relabels every bookmark item that `matches`; a DbError from `prepare` reloads the list.
-    void relabel(const std::function<void()> &prepare,
-                 const std::function<bool(QTreeWidgetItem &)> &change);
+    // Runs `prepare` (the name look-ups), then `change` on every bookmark item; a DbError
+    // from `prepare` reloads the list instead.
+    void relabel(const std::function<void()> &prepare, const std::function<void(QTreeWidgetItem &)> &change);
     void readColumnWidths();
     void writeColumnWidths() const;
     bool forwardEvent(QObject *watched, QEvent *event);

@@ -58,7 +58,7 @@ void setKey(QTreeWidgetItem &item, const QString &key)
 
 }  // namespace
 
-void ctlDetails::relabel(const std::function<void()> &prepare, const std::function<bool(QTreeWidgetItem &)> &change)
+void ctlDetails::relabel(const std::function<void()> &prepare, const std::function<void(QTreeWidgetItem &)> &change)
 {
     try {
         prepare();
@@ -77,9 +77,8 @@ void ctlDetails::RenameBookmarkFolders(const QString &categoryFolder, const QStr
     relabel([] {}, [&](QTreeWidgetItem &item) {
         const KeyParts parts = parseKey(ListViewAdapter::key(item));
         if (!same(parts.ids[0], target.ids[0]) || !same(parts.ids[1], target.ids[1]))
-            return false;
+            return;
         item.setText(3, newName);
-        return true;
     });
 }
 
@@ -94,10 +93,9 @@ void ctlDetails::UpdateBookmarkFolder(const QString &newPart, const QString &old
         const KeyParts parts = parseKey(ListViewAdapter::key(item));
         if (parts.count < 3 || !same(parts.ids[1], oldParts.ids[1]) || !same(parts.ids[2], oldParts.ids[2]) ||
             !parts.ids[0])
-            return false;
+            return;
         setKey(item, keyText(*parts.ids[0], *newParts.ids[1], *parts.ids[2]));
         item.setText(3, folderName);
-        return true;
     });
 }
 
@@ -118,12 +116,11 @@ void ctlDetails::UpdateBookmarkFolderCat(const QString &newPath, const QString &
             const KeyParts parts = parseKey(ListViewAdapter::key(item));
             for (std::size_t i = 0; i < 3; ++i) {
                 if (!same(parts.ids[i], oldParts.ids[i]))
-                    return false;
+                    return;
             }
             setKey(item, keyText(*newParts.ids[0], *newParts.ids[1], *newParts.ids[2]));
             item.setText(3, folderName);
             item.setText(4, categoryName);
-            return true;
         });
 }
 
@@ -139,9 +136,8 @@ void ctlDetails::UpdateBookmarkCategories(const QString &newCategoryId, const QS
     relabel([&] { categoryName = modMain::CategoryName(idOf(newCategory)); }, [&](QTreeWidgetItem &item) {
         const KeyParts parts = parseKey(ListViewAdapter::key(item));
         if (parts.count < 3 || !same(parts.ids[0], oldCategory) || !same(parts.ids[1], folder))
-            return false;
+            return;
         setKey(item, keyText(*newCategory, *parts.ids[1], *parts.ids[2]));
         item.setText(4, categoryName);
-        return true;
     });
 }
