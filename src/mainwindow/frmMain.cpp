@@ -2,11 +2,11 @@
 
 #include "core/EditMode.h"
 #include "core/Prompts.h"
+#include "ui/StoreErrors.h"
 #include "ui/Twips.h"
 #include "core/Version.h"
 #include "details/ctlDetails.h"
 #include "splitter/Splitter.h"
-#include "store/DbError.h"
 #include "store/clsTablature.h"
 #include "store/modADO.h"
 #include "store/modSettings.h"
@@ -51,6 +51,7 @@ frmMain::frmMain(Prompts &prompts, QWidget *parent) : QMainWindow(parent), m_pro
     buildPanes();
     buildToolbar();
     connectPanes();
+    connectStores();
 
     QDir().mkpath(modADO::ProgramPath() + QStringLiteral("db"));  // an error here is ignored
     RefreshCommands();
@@ -98,13 +99,7 @@ void frmMain::buildPanes()
 
 bool frmMain::guard(const std::function<void()> &work)
 {
-    try {
-        work();
-        return true;
-    } catch (const DbError &e) {
-        m_prompts.errorReport(e.number(), e.description(), QString::fromLatin1(chordex::AppTitle));
-        return false;
-    }
+    return ReportStoreErrors(m_prompts, work);
 }
 
 // ---- stores ----------------------------------------------------------------------------------
