@@ -27,7 +27,7 @@ class frmMaintenance;
 // answers every pane event and keeps the command set current. Its code is split by concern:
 // frmMain.cpp (start-up, window state, shutdown), frmMainCommands.cpp (menus, toolbar and their
 // enabling), frmMainSelection.cpp (selection and editing), frmMainStores.cpp (store manager and
-// maintenance).
+// maintenance), frmMainFiles.cpp (disk files in and out, printing).
 class frmMain final : public QMainWindow
 {
     Q_OBJECT
@@ -89,6 +89,15 @@ public:
     void SearchForm_OnSearch(const QString &searchText, qint16 inTitles, qint16 inTab, qint16 inNotes);
     QPointer<frmSearch> SearchForm;      // while the search dialog exists
     QPointer<frmBookmark> BookmarkForm;  // while the bookmark dialog is shown
+
+    // Files in and out: open a disk file for editing, export, print (frmMainFiles.cpp)
+    void mnuFileOpen_Click();
+    bool ImportFile(const QString &path);
+    void mnuFileSaveAs_Click();
+    bool ExportFile(const QString &path);
+    void mnuFileSaveToChordex_Click();
+    void mnuFilePrint_Click();
+
     // New files through the destination chooser (frmMainNewFile.cpp).
     struct NewFile
     {
@@ -185,6 +194,9 @@ private:
     QAction *addCommand(QMenu *menu, const QString &caption, const QKeySequence &shortcut,
                         void (frmMain::*handler)());
     void setButtons(std::initializer_list<int> positions, bool enabled);
+
+    // frmMainFiles.cpp
+    void connectFiles();
 
     // frmMainStores.cpp
     void connectStores();
