@@ -155,7 +155,8 @@ private slots:
     {
         // A bookmark on file 12 edited and deleted while the object holds file 13.
         StoreRows::exec(m_path, "INSERT INTO bookmarks(bookmark, description, category_id, directory_id, file_id) "
-                                "VALUES ('Blues','',3,7,12)");
+                                "VALUES ('Blues','',3,7,12);"
+                                "INSERT INTO tablature VALUES (13,'x','')");
         clsTablature doc;
         doc.SelectTabFile(3, 7, 13);
         QString key;
