@@ -48,20 +48,6 @@ private slots:
         m_home = nullptr;
     }
 
-    void loadFillsBothListsWithIds()
-    {
-        ScriptedPrompts prompts;
-        frmMaintenance d(prompts);
-        d.Form_Load();
-        QCOMPARE(texts(*d.lstCategories), (QStringList{"Guitar#1", "Bass#2"}));
-        QCOMPARE(texts(*d.lstFolders), (QStringList{"Riffs#2", "Scales#1"}));  // by name
-        QCOMPARE(d.lstFolders->currentRow(), 0);
-        QVERIFY(d.lbl->isHidden());
-        d.lstCategories->setCurrentRow(1);
-        QVERIFY(texts(*d.lstFolders).isEmpty());
-        QVERIFY(!d.Changed());
-    }
-
     void deleteCategory_data()
     {
         QTest::addColumn<int>("row");
@@ -127,23 +113,6 @@ private slots:
         QCOMPARE(texts(*d.lstCategories), QStringList{"Banjo#" + QString::number(id)});
         QCOMPARE(d.lstCategories->currentRow(), 0);
         QVERIFY(d.lbl->isHidden());
-    }
-
-    void addFolderTwiceMakesTwoFolders()
-    {
-        ScriptedPrompts prompts;
-        frmMaintenance d(prompts);
-        d.Form_Load();
-        prompts.answerInput("Riffs");
-        d.cmdAddFolder_Click();
-        QCOMPARE(prompts.last().text, QString("Add Folder..."));
-        QCOMPARE(prompts.last().defaultText, QString("Folder"));
-        QCOMPARE(texts(*d.lstFolders), (QStringList{"Riffs#2", "Scales#1", "Riffs#3"}));
-        QCOMPARE(scalar("SELECT COUNT(*) FROM directories WHERE category_id=1 AND directory='Riffs'").toInt(), 2);
-        QVERIFY(d.Changed());
-        prompts.answerInput("   ");  // an empty name changes nothing
-        d.cmdAddFolder_Click();
-        QCOMPARE(d.lstFolders->count(), 3);
     }
 
     void storeErrorsAreReportedAndAddNothing_data()
