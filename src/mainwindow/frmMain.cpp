@@ -124,9 +124,13 @@ void frmMain::OpenStore(const QString &filePath, const QString &displayName)
     const QString previousName = modADO::StoreName();
     if (!modADO::OpenConnection(filePath, displayName)) {
         const QString reason = modADO::LastOpenError();
-        // The panes still show the store before; keep it open so they stay true.
-        if (!previousPath.isEmpty())
-            modADO::OpenConnection(previousPath, previousName);
+        // The panes still show the store before; keep it open so they stay true. When it
+        // cannot be opened again, the panes and commands show that no store is open.
+        if (previousPath.isEmpty() || !modADO::OpenConnection(previousPath, previousName)) {
+            modADO::CloseConnection();
+            setWindowTitle(QString::fromLatin1(chordex::AppTitle));
+            ClearPanes();
+        }
         m_prompts.message(QStringLiteral("The Chordex \"%1\" could not be opened.\r\n\r\n%2")
                               .arg(displayName, reason),
                           QString::fromLatin1(chordex::AppTitle), Prompts::Icon::Critical,
@@ -144,6 +148,7 @@ void frmMain::OpenStore(const QString &filePath, const QString &displayName)
 
 void frmMain::ClearPanes()
 {
+    releaseDocument();  // the file it holds is no longer shown
     ctlTree1->ClearAll();
     ctlView1->ClearAll();
     ctlDetails1->ClearAll();
