@@ -145,7 +145,7 @@ private slots:
         QTest::addColumn<int>("files");
         QTest::addColumn<int>("answer");
         QTest::newRow("answered No") << 1 << int(Prompts::Answer::No);
-        QTest::newRow("3 files") << 3 << int(Prompts::Answer::Yes);
+        QTest::newRow("1,500 files") << 1500 << int(Prompts::Answer::Yes);
     }
 
     void deleteFolder()
