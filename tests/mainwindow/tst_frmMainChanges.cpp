@@ -136,21 +136,33 @@ private slots:
 
     void fileDelete_data()
     {
-        QTest::addColumn<bool>("loadFailed");
-        QTest::newRow("loaded") << false;
-        QTest::newRow("its load failed") << true;  // no tab row: the document holds no file
+        QTest::addColumn<QString>("how");
+        QTest::newRow("loaded") << "loaded";
+        QTest::newRow("its load failed") << "no tab row";  // the document holds no file
+        QTest::newRow("refused by the store") << "refused";
     }
 
     void fileDelete()
     {
-        QFETCH(bool, loadFailed);
+        QFETCH(QString, how);
         MainFixture f;
-        if (loadFailed)
+        if (how == "no tab row")
             StoreRows::exec(f.store, "DELETE FROM tablature WHERE file_id=2;");
         open(f);
         f.clickFile(1, 1, 2);
+        if (how == "refused")
+            refuse(f, "BEFORE DELETE ON bookmarks");
+        const QStringList before = catalogue(f.store);
         f.prompts.answer(Prompts::Answer::Yes);
         f.w->mnuFileDeleteFile->trigger();
+        if (how == "refused") {
+            QVERIFY(f.prompts.last().text.contains("disk full"));
+            QCOMPARE(catalogue(f.store), before);
+            QCOMPARE(bookmarks(*f.w).size(), 2);
+            QVERIFY(nodes(*f.w).contains("F_2 Two"));
+            QCOMPARE(f.w->ctlView1->TitleText(), QString("Two"));
+            return;
+        }
         QCOMPARE(f.prompts.last().text, QString("Are you sure you wish to delete the file \"Two\"?"));
         QCOMPARE(StoreRows::scalar(f.store, "SELECT COUNT(*) FROM file WHERE file_id=2").toInt(), 0);
         QCOMPARE(bookmarks(*f.w), QStringList{"2||3||3 Three|Lines|Bass"});
