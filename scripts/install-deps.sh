@@ -13,7 +13,9 @@ packages=(
   tango-icon-theme
   libsqlite3-dev sqlite3
   xvfb xauth imagemagick
+  librsvg2-bin desktop-file-utils appstream dpkg-dev file
   fonts-dejavu-core
+  poppler-utils
 )
 
 missing=()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QStringList>
 
 #include <array>
@@ -18,12 +19,15 @@ class ctlDetails;
 class frmSelector;
 class ctlTree;
 class ctlView;
+class frmDatabase;
+class frmMaintenance;
 
 // The main window: owns the panes, the document object of the selected file and the dialogs,
 // answers every pane event and keeps the command set current. Its code is split by concern:
 // frmMain.cpp (start-up, window state, shutdown), frmMainCommands.cpp (menus, toolbar and their
-// enabling), frmMainSelection.cpp (selection and editing), frmMainChanges.cpp (deletes, renames
-// and moves), frmMainNewFile.cpp (new files through the chooser).
+// enabling), frmMainSelection.cpp (selection and editing), frmMainStores.cpp (store manager and
+// maintenance), frmMainFiles.cpp (disk files in and out, printing), frmMainChanges.cpp (deletes,
+// renames and moves), frmMainNewFile.cpp (new files through the chooser).
 class frmMain final : public QMainWindow
 {
     Q_OBJECT
@@ -40,6 +44,16 @@ public:
     void mnuViewTree_Click();
     void mnuViewDetails_Click();
     void mnuFileExit_Click();
+
+    // The store manager and the maintenance dialog (frmMainStores.cpp)
+    void mnuFileChordex_Click();
+    void mnuMaintenance_Click();
+    void DatabaseForm_OnOpen(const QString &filePath, const QString &displayName);
+    void DatabaseForm_OnUnload();
+    void MaintForm_OnUnload(bool changed);
+    void ctlTree_OnNoCategories();
+    QPointer<frmDatabase> DatabaseForm;  // set while the store manager is loaded
+    QPointer<frmMaintenance> MaintForm;  // set while the maintenance dialog is loaded
 
     // Commands
     void RefreshCommands();
@@ -62,6 +76,14 @@ public:
     // save question when the text changed (Yes saves, No discards). False when the user
     // cancelled or the save failed: the command must then do nothing.
     bool EndEditFirst();
+
+    // Files in and out: open a disk file for editing, export, print (frmMainFiles.cpp)
+    void mnuFileOpen_Click();
+    bool ImportFile(const QString &path);
+    void mnuFileSaveAs_Click();
+    bool ExportFile(const QString &path);
+    void mnuFileSaveToChordex_Click();
+    void mnuFilePrint_Click();
 
     // New files through the destination chooser (frmMainNewFile.cpp).
     struct NewFile
@@ -160,6 +182,12 @@ private:
                         void (frmMain::*handler)());
     void setButtons(std::initializer_list<int> positions, bool enabled);
 
+    // frmMainFiles.cpp
+    void connectFiles();
+
+    // frmMainStores.cpp
+    void connectStores();
+
     // frmMainSelection.cpp
     void connectPanes();
     void ctlTree_OnRootClick();
@@ -183,6 +211,7 @@ private:
     // frmMainChanges.cpp
     void connectChanges();
     void showTreeAsStored();
+    void relabelBookmarks();
     void ctlTree_OnFileDelete(qint32 fileId);
     void ctlTree_OnFileRename(const QString &newTitle);
     void ctlTree_OnRemoveBookmark(const QString &treePath);

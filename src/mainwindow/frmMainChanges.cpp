@@ -14,24 +14,6 @@
 
 #include <utility>
 
-namespace {
-
-QString path(std::initializer_list<qint32> ids)
-{
-    QStringList parts;
-    for (qint32 id : ids)
-        parts << Ids::Text(id);
-    return parts.join(QStringLiteral("||"));
-}
-
-// The folder-and-file tail of a tree path: "||" folder "||" file.
-QString fragment(qint32 folderId, qint32 fileId)
-{
-    return QStringLiteral("||") + path({folderId, fileId});
-}
-
-}  // namespace
-
 void frmMain::connectChanges()
 {
     connect(ctlTree1, &ctlTree::OnFileDelete, this, &frmMain::ctlTree_OnFileDelete);
@@ -76,7 +58,9 @@ void frmMain::ctlTree_OnFileDelete(qint32 fileId)
     clsTablature fresh;
     clsTablature *doc = objTablature.get();
     if (!doc || doc->fileIdValue() != fileId) {
-        connectDocument(fresh);
+        connect(&fresh, &clsTablature::OnFileDelete, ctlDetails1, [this](const QString &key) {
+            ctlDetails1->RemoveBookmark(key);
+        });
         if (!guard([&] {
                 fresh.setCategoryId(Ids::Text(ctlTree1->CategoryId()));
                 fresh.setFolderId(Ids::Text(ctlTree1->FolderId()));
@@ -99,6 +83,12 @@ void frmMain::ctlTree_OnFileRename(const QString &newTitle)
         return;
     }
     ctlView1->setTitleText(newTitle);
+}
+
+// The bookmark list shown again from the store, whose rows the change relabelled.
+void frmMain::relabelBookmarks()
+{
+    guard([this] { ctlDetails1->LoadBookmarks(); });
 }
 
 // Raised for each file of a folder about to be deleted: the list item goes only once the
@@ -125,7 +115,8 @@ void frmMain::ctlTree_OnFolderRename(qint32 categoryId, qint32 folderId, const Q
         showTreeAsStored();
         return;
     }
-    guard([&] { ctlDetails1->RenameBookmarkFolders(path({categoryId, folderId}), newName); });
+    relabelBookmarks();
+    Q_UNUSED(categoryId);
 }
 
 void frmMain::ctlTree_OnFileDragDrop(qint32 newFolderId, qint32 fileId, qint32 oldFolderId)
@@ -134,7 +125,8 @@ void frmMain::ctlTree_OnFileDragDrop(qint32 newFolderId, qint32 fileId, qint32 o
         showTreeAsStored();
         return;
     }
-    guard([&] { ctlDetails1->UpdateBookmarkFolder(fragment(newFolderId, fileId), fragment(oldFolderId, fileId)); });
+    relabelBookmarks();
+    Q_UNUSED(oldFolderId);
 }
 
 void frmMain::ctlTree_OnFileDragDropCat(qint32 newCategoryId, qint32 newFolderId, qint32 fileId, qint32 oldFolderId,
@@ -144,8 +136,9 @@ void frmMain::ctlTree_OnFileDragDropCat(qint32 newCategoryId, qint32 newFolderId
         showTreeAsStored();
         return;
     }
-    guard([&] { ctlDetails1->UpdateBookmarkFolderCat(path({newCategoryId, newFolderId, fileId}),
-                                         path({oldCategoryId, oldFolderId, fileId})); });
+    relabelBookmarks();
+    Q_UNUSED(oldFolderId);
+    Q_UNUSED(oldCategoryId);
 }
 
 void frmMain::ctlTree_OnMoveCatFolder(qint32 newCategoryId, qint32 folderId, qint32 oldCategoryId)
@@ -154,5 +147,6 @@ void frmMain::ctlTree_OnMoveCatFolder(qint32 newCategoryId, qint32 folderId, qin
         showTreeAsStored();
         return;
     }
-    guard([&] { ctlDetails1->UpdateBookmarkCategories(Ids::Text(newCategoryId), Ids::Text(oldCategoryId), Ids::Text(folderId)); });
+    relabelBookmarks();
+    Q_UNUSED(oldCategoryId);
 }
