@@ -48,30 +48,24 @@ void frmMain::showTreeAsStored()
         ctlTree1->ReloadCategory();
 }
 
-// Deleted through the document of the file the tree shows; when that document is missing or
-// holds another file (its load failed), through a fresh one for the tree's ids, so the
-// bookmark removed from the list is this file's.
+// Deleted through a document object for the tree's ids, not through objTablature: that one
+// holds no file when the load failed, and its key would then name the wrong bookmark.
 void frmMain::ctlTree_OnFileDelete(qint32 fileId)
 {
     if (!EndEditFirst())
         return;
-    clsTablature fresh;
-    clsTablature *doc = objTablature.get();
-    if (!doc || doc->fileIdValue() != fileId) {
-        connect(&fresh, &clsTablature::OnFileDelete, ctlDetails1, [this](const QString &key) {
-            ctlDetails1->RemoveBookmark(key);
-        });
-        if (!guard([&] {
-                fresh.setCategoryId(Ids::Text(ctlTree1->CategoryId()));
-                fresh.setFolderId(Ids::Text(ctlTree1->FolderId()));
-                fresh.setFileId(Ids::Text(fileId));
-            }))
-            return;
-        doc = &fresh;
-    }
-    if (!guard([&] { doc->DeleteFile(fileId); }))
-        return;
-    ctlTree1->RemoveNode(modMain::FileKey(fileId));
+    clsTablature doc;
+    connect(&doc, &clsTablature::OnFileDelete, ctlDetails1, [this](const QString &key) {
+        ctlDetails1->RemoveBookmark(key);
+    });
+    const bool deleted = guard([&] {
+        doc.setCategoryId(Ids::Text(ctlTree1->CategoryId()));
+        doc.setFolderId(Ids::Text(ctlTree1->FolderId()));
+        doc.setFileId(Ids::Text(fileId));
+        doc.DeleteFile(fileId);
+    });
+    if (deleted)
+        ctlTree1->RemoveNode(modMain::FileKey(fileId));
 }
 
 void frmMain::ctlTree_OnFileRename(const QString &newTitle)
@@ -83,6 +77,7 @@ void frmMain::ctlTree_OnFileRename(const QString &newTitle)
         return;
     }
     ctlView1->setTitleText(newTitle);
+    relabelBookmarks();
 }
 
 // The bookmark list shown again from the store, whose rows the change relabelled.

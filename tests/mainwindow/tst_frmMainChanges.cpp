@@ -138,7 +138,6 @@ private slots:
     {
         QTest::addColumn<QString>("how");
         QTest::newRow("loaded") << "loaded";
-        QTest::newRow("its load failed") << "no tab row";  // the document holds no file
         QTest::newRow("refused by the store") << "refused";
     }
 
@@ -146,8 +145,6 @@ private slots:
     {
         QFETCH(QString, how);
         MainFixture f;
-        if (how == "no tab row")
-            StoreRows::exec(f.store, "DELETE FROM tablature WHERE file_id=2;");
         open(f);
         f.clickFile(1, 1, 2);
         if (how == "refused")
