@@ -15,6 +15,7 @@ class QTimer;
 class QToolBar;
 class Splitter;
 class clsTablature;
+class ctlBrowser;
 class ctlDetails;
 class frmSelector;
 class ctlTree;
@@ -108,6 +109,7 @@ public:
     ctlTree *ctlTree1 = nullptr;
     ctlDetails *ctlDetails1 = nullptr;
     ctlView *ctlView1 = nullptr;
+    ctlBrowser *ctlBrowser1 = nullptr;  // on the view's third page
     Splitter *Splitter1 = nullptr;
     Splitter *Splitter2 = nullptr;
     QWidget *picToolBar = nullptr;
@@ -181,6 +183,10 @@ private:
     QAction *addCommand(QMenu *menu, const QString &caption, const QKeySequence &shortcut,
                         void (frmMain::*handler)());
     void setButtons(std::initializer_list<int> positions, bool enabled);
+
+    // frmMainBrowser.cpp
+    void buildBrowser();
+    void ctlView_DirectImport(const QString &address, const QString &title, const QString &text);
 
     // frmMainFiles.cpp
     void connectFiles();
