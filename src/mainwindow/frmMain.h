@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QStringList>
 
 #include <array>
 #include <functional>
@@ -31,7 +32,8 @@ class frmMaintenance;
 // answers every pane event and keeps the command set current. Its code is split by concern:
 // frmMain.cpp (start-up, window state, shutdown), frmMainCommands.cpp (menus, toolbar and their
 // enabling), frmMainSelection.cpp (selection and editing), frmMainStores.cpp (store manager and
-// maintenance), frmMainFiles.cpp (disk files in and out, printing).
+// maintenance), frmMainFiles.cpp (disk files in and out, printing), frmMainChanges.cpp (deletes,
+// renames and moves), frmMainNewFile.cpp (new files through the chooser).
 class frmMain final : public QMainWindow
 {
     Q_OBJECT
@@ -258,6 +260,20 @@ private:
     void exportScope(const CollectionExport::Scope &scope);
     bool m_importing = false;
 
+    // frmMainChanges.cpp
+    void connectChanges();
+    void showTreeAsStored();
+    void relabelBookmarks();
+    void ctlTree_OnFileDelete(qint32 fileId);
+    void ctlTree_OnFileRename(const QString &newTitle);
+    void ctlTree_OnRemoveBookmark(const QString &treePath);
+    void ctlTree_OnFolderDelete(qint32 folderId, const QString &fileFilter);
+    void ctlTree_OnFolderRename(qint32 categoryId, qint32 folderId, const QString &newName);
+    void ctlTree_OnFileDragDrop(qint32 newFolderId, qint32 fileId, qint32 oldFolderId);
+    void ctlTree_OnFileDragDropCat(qint32 newCategoryId, qint32 newFolderId, qint32 fileId, qint32 oldFolderId,
+                                   qint32 oldCategoryId);
+    void ctlTree_OnMoveCatFolder(qint32 newCategoryId, qint32 folderId, qint32 oldCategoryId);
+
     // frmMainNewFile.cpp
     void SelectorForm_OnAddNew(qint32 categoryId, qint32 folderId, const QString &title);
 
@@ -266,4 +282,5 @@ private:
     bool m_activated = false;
     bool m_unloaded = false;
     NewFile m_newFile;  // what the chooser shown by NewTabFile made
+    QStringList m_bookmarksOfDeletedFolder;  // gathered from the tree before a folder delete
 };

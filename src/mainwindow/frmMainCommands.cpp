@@ -346,16 +346,3 @@ void frmMain::mnuEditCopy_Click()
     mnuEditPaste->setEnabled(true);
     tbrButton(17)->setEnabled(true);
 }
-
-void frmMain::mnuFileDeleteFolder_Click()
-{
-    if (!EndEditFirst())
-        return;
-    // The folder delete flow arrives with the tree's editing commands.
-}
-
-void frmMain::mnuFileDeleteFile_Click()
-{
-    if (!EndEditFirst())
-        return;
-}

@@ -19,6 +19,7 @@ void frmMain::connectPanes()
     connect(ctlTree1, &ctlTree::OnFolderClick, this, &frmMain::ctlTree_OnFolderClick);
     connect(ctlTree1, &ctlTree::OnFileClick, this, &frmMain::ctlTree_OnFileClick);
     connect(ctlTree1, &ctlTree::OnFileAdd, this, &frmMain::ctlTree_OnFileAdd);
+    connectChanges();
 
     connect(ctlDetails1, &ctlDetails::OnHideDetails, this, &frmMain::mnuViewDetails_Click);
     connect(ctlDetails1, &ctlDetails::OnDetailsClicked, this, &frmMain::ctlDetails_OnDetailsClicked);

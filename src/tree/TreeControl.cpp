@@ -1,10 +1,34 @@
 #include "tree/TreeControl.h"
 
+#include <QDrag>
+#include <QDragEnterEvent>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QMouseEvent>
+#include <QUrl>
 
 #include <utility>
+
+namespace {
+
+// The format a node dragged out of this tree carries; its content is not read.
+const QString NodeFormat = QStringLiteral("application/x-chordex-node");
+
+// Text to make a file of, or a node of this tree. A local file is an import, not text.
+bool acceptable(const QMimeData *data)
+{
+    if (!data)
+        return false;
+    for (const QUrl &url : data->urls()) {
+        if (url.isLocalFile())
+            return false;
+    }
+    return data->hasFormat(NodeFormat) || data->hasText() || data->hasFormat(QStringLiteral("text/rtf")) ||
+           data->hasFormat(QStringLiteral("application/rtf"));
+}
+
+}  // namespace
 
 TreeControl::TreeControl(QWidget *parent) : QTreeWidget(parent)
 {
@@ -14,6 +38,9 @@ TreeControl::TreeControl(QWidget *parent) : QTreeWidget(parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setAcceptDrops(true);
+    setDragDropMode(QAbstractItemView::DragDrop);
+    setDropIndicatorShown(false);
 }
 
 QTreeWidgetItem *TreeControl::nodeAt(const QPoint &pos) const
@@ -72,7 +99,7 @@ void TreeControl::mouseReleaseEvent(QMouseEvent *event)
                        nodeAt(event->position().toPoint()) == pressed;
     m_afterDoubleClick = false;
     QTreeWidget::mouseReleaseEvent(event);
-    emit nodeMouseUp();
+    emit nodeMouseUp(click);
     if (click)
         emit nodeClick(pressed);
 }
@@ -95,4 +122,56 @@ void TreeControl::keyPressEvent(QKeyEvent *event)
     QTreeWidgetItem *after = currentItem();
     if (after && after != before)
         emit nodeClick(after);
+}
+
+void TreeControl::startDrag(Qt::DropActions)
+{
+    QTreeWidgetItem *node = currentItem();
+    if (node) {
+        auto *data = new QMimeData;
+        data->setData(NodeFormat, node->text(0).toUtf8());
+        auto *drag = new QDrag(this);
+        drag->setMimeData(data);
+        drag->setPixmap(node->icon(0).pixmap(iconSize().isValid() ? iconSize() : QSize(16, 16)));
+        drag->exec(Qt::CopyAction | Qt::MoveAction, Qt::MoveAction);
+    }
+    // The button went up outside the view's sight, so the press it began is over too.
+    m_pressed = QPersistentModelIndex();
+    emit dragFinished();
+}
+
+void TreeControl::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!acceptable(event->mimeData())) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+}
+
+void TreeControl::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (!acceptable(event->mimeData())) {
+        event->ignore();
+        return;
+    }
+    emit nodeDragOver(nodeAt(event->position().toPoint()));
+    event->acceptProposedAction();
+}
+
+void TreeControl::dragLeaveEvent(QDragLeaveEvent *event)
+{
+    emit nodeDragLeave();
+    event->accept();
+}
+
+void TreeControl::dropEvent(QDropEvent *event)
+{
+    if (!acceptable(event->mimeData())) {
+        event->ignore();
+        return;
+    }
+    emit nodeDragOver(nodeAt(event->position().toPoint()));
+    event->acceptProposedAction();
+    emit nodeDrop(event->mimeData(), event->source() == this);
 }

@@ -11,6 +11,7 @@
 #include "store/modADO.h"
 #include "store/modMain.h"
 #include "ui/ComboBoxTarget.h"
+#include "tree/NodeKeys.h"
 #include "tree/TreeControl.h"
 #include "tree/TreeViewTarget.h"
 
@@ -29,29 +30,13 @@
 namespace {
 
 const QString PathSeparator = QStringLiteral("||");
-const QString RootKey = QString::fromLatin1(modMain::RootKey);
+const QString RootKey = NodeKeys::root();
 
 // Lengths of the top area, in twips.
 constexpr double FrameHeight = 340;       // category frame; the tree starts below it
 constexpr double SearchFrameHeight = 370; // search frame, below the category frame
 constexpr double ToolbarWidth = 600;
 constexpr double GoButtonWidth = 360;
-
-bool isFolderKey(const QString &key)
-{
-    return key.startsWith(QLatin1String("D_"));
-}
-
-bool isFileKey(const QString &key)
-{
-    return key.startsWith(QLatin1String("F_"));
-}
-
-// The id in a folder or file key: the key without its two-character prefix.
-qint32 keyNumber(const QString &key)
-{
-    return key.mid(2).toInt();
-}
 
 // Text as stored: a null text would be stored as NULL, so it becomes the empty text.
 QString storedText(const QString &text)
@@ -71,6 +56,8 @@ ctlTree::ctlTree(Prompts &prompts, QWidget *parent) : QWidget(parent), m_prompts
     buildImages();
     buildControls();
     m_nodes = std::make_unique<TreeViewTarget>(*tvw, imlTree);
+    buildMenus();
+    connectDrops();
     layoutControls();
 }
 
@@ -207,6 +194,7 @@ void ctlTree::ClearAll()
     m_fileOpened = false;
     m_folderSelected = false;
     m_dragSourceKey.clear();
+    m_clickedKey.clear();
     m_nodes->clear();
 }
 
@@ -265,6 +253,7 @@ void ctlTree::cbo_Click()
     m_fileOpened = false;
     m_folderSelected = false;  // the folder clicked last is no longer in the tree
     m_dragSourceKey.clear();
+    m_clickedKey.clear();
     emit OnCategoryClick(id);
     emit OnTreeClick();
 }
@@ -279,15 +268,16 @@ void ctlTree::tvw_NodeClick(QTreeWidgetItem *node)
     m_folderSelected = false;
     const QString key = TreeViewTarget::key(node);
     const QString parentKey = TreeViewTarget::key(node->parent());
+    m_clickedKey = key;
     emit OnTreeClick();
 
-    if (isFolderKey(key)) {
-        m_folderId = keyNumber(key);
+    if (NodeKeys::isFolder(key)) {
+        m_folderId = NodeKeys::number(key);
         m_folderSelected = true;
         emit OnFolderClick(m_categoryId, m_folderId);
-    } else if (isFileKey(key)) {
-        m_folderId = keyNumber(parentKey);
-        m_fileId = keyNumber(key);
+    } else if (NodeKeys::isFile(key)) {
+        m_folderId = NodeKeys::number(parentKey);
+        m_fileId = NodeKeys::number(key);
         m_fileOpened = true;
         emit OnFileClick(m_categoryId, m_folderId, m_fileId);
     } else {
@@ -308,15 +298,25 @@ void ctlTree::tvw_MouseDown(Qt::MouseButton button, QTreeWidgetItem *node, const
         popupNodeMenu(tvw->currentItem(), globalPos);
     } else if (button == Qt::LeftButton) {
         // Only a file can be dragged: onto another folder, or out of the tree.
-        const bool file = isFileKey(key);
+        const bool file = NodeKeys::isFile(key);
         tvw->setDragEnabled(file);
         m_dragSourceKey = file ? key : QString();
     }
 }
 
-void ctlTree::tvw_MouseUp()
+void ctlTree::tvw_MouseUp(bool clicked)
 {
     m_dragSourceKey.clear();
+    if (!clicked)
+        restoreSelection();
+}
+
+void ctlTree::restoreSelection()
+{
+    QTreeWidgetItem *clicked = node(m_clickedKey);
+    if (clicked)
+        markSelected(clicked);
+    tvw->setDropHighlight(clicked ? clicked : tvw->currentItem());
 }
 
 void ctlTree::tvw_DblClick(QTreeWidgetItem *node)
@@ -324,9 +324,9 @@ void ctlTree::tvw_DblClick(QTreeWidgetItem *node)
     if (!node || node != tvw->currentItem())
         return;
     const QString key = TreeViewTarget::key(node);
-    if (isFileKey(key))
+    if (NodeKeys::isFile(key))
         emit OnFileDoubleClick();
-    else if (isFolderKey(key))
+    else if (NodeKeys::isFolder(key))
         emit OnFolderDoubleClick();
 }
 
@@ -344,9 +344,9 @@ void ctlTree::popupNodeMenu(QTreeWidgetItem *node, const QPoint &globalPos)
     QMenu *menu = nullptr;
     if (key == RootKey)
         menu = mnuHiddenRoot;
-    else if (isFolderKey(key))
+    else if (NodeKeys::isFolder(key))
         menu = mnuHiddenFolder;
-    else if (isFileKey(key))
+    else if (NodeKeys::isFile(key))
         menu = mnuHiddenFile;
     if (menu && !menu->isEmpty())
         menu->popup(globalPos);
@@ -362,7 +362,7 @@ bool ctlTree::SelectNode(const QString &path)
     if (!path.contains(PathSeparator)) {
         QTreeWidgetItem *item = node(path);
         if (!item) {
-            notFound(isFileKey(path));
+            notFound(NodeKeys::isFile(path));
             return false;
         }
         ensureVisible(item);

@@ -8,6 +8,8 @@
 
 class Prompts;
 class QAction;
+class QMimeData;
+class frmSelector;
 class QComboBox;
 class QFrame;
 class QLineEdit;
@@ -41,6 +43,15 @@ public:
     void ClearAll();
     // Removes the node (with its children), then clicks the node the tree selects instead.
     void RemoveNode(const QString &key);
+    // The delete commands on the selected node, confirmation included (ctlTreeEdit.cpp).
+    void DeleteFile();
+    void DeleteFolder();
+    // The chooser's answers to Move File and Move Folder.
+    void SelectorForm_OnMove(qint32 newCategoryId, qint32 newFolderId);
+    void SelectorForm_OnMoveCat(qint32 newCategoryId);
+    // Shows the shown category again as the store holds it, with the same node selected when
+    // it is still there: the host's way back after a change the store refused.
+    void ReloadCategory();
     bool SearchBox() const;
     void setSearchBox(bool value);
     // Refills the category list and shows the first category; false (after OnNoCategories)
@@ -76,6 +87,14 @@ public:
     QMenu *mnuHiddenRoot = nullptr;
     QMenu *mnuHiddenFolder = nullptr;
     QMenu *mnuHiddenFile = nullptr;
+    QAction *mnuRootAddFolder = nullptr;
+    QAction *mnuHiddenFolderDelete = nullptr;
+    QAction *mnuHiddenFolderRename = nullptr;
+    QAction *mnuHiddenFolderMove = nullptr;
+    QAction *mnuHiddenFileDelete = nullptr;
+    QAction *mnuHiddenFileRename = nullptr;
+    QAction *mnuHiddenFileMove = nullptr;
+    QAction *mnuHiddenFileBookmark = nullptr;
 
 signals:
     void OnRootClick();
@@ -114,10 +133,30 @@ private:
     // The node click routine: every click on a node, by the user or by code, runs here.
     void tvw_NodeClick(QTreeWidgetItem *node);
     void tvw_MouseDown(Qt::MouseButton button, QTreeWidgetItem *node, const QPoint &globalPos);
-    void tvw_MouseUp();
+    void tvw_MouseUp(bool clicked);
     void tvw_DblClick(QTreeWidgetItem *node);
     void tvw_Expanded(QTreeWidgetItem *node);
     void popupNodeMenu(QTreeWidgetItem *node, const QPoint &globalPos);
+    // Puts the tree's selection back on the node clicked last, so that what the user sees
+    // selected is what the commands act on.
+    void restoreSelection();
+
+    // ctlTreeEdit.cpp: the context menus and their commands
+    void buildMenus();
+    QTreeWidgetItem *selectedNode() const;
+    void mnuRootAddFolder_Click();
+    void renameSelected(bool file);
+    void mnuHiddenFileMove_Click();
+    void mnuHiddenFolderMove_Click();
+    void tvw_KeyDown(int key);
+
+    // ctlTreeDrop.cpp: drag and drop
+    void connectDrops();
+    void tvw_DragOver(QTreeWidgetItem *node);
+    void tvw_DragDrop(const QMimeData *data, bool fromThisTree);
+    void moveDrop();
+    void textDrop(const QMimeData *data);
+    void forgetDragSource();
 
     // Makes the item current (which the user sees as chosen) and runs the category change.
     void chooseCategory(int index);
@@ -141,4 +180,6 @@ private:
     bool m_searchBox = false;
     bool m_enabled = true;
     QString m_dragSourceKey;  // the file node the left button went down on
+    QString m_clickedKey;     // the node the node click routine ran on last
+    frmSelector *m_selector = nullptr;  // the move chooser, while it is shown
 };

@@ -1,0 +1,309 @@
+#include "MainFixture.h"
+#include "StoreRows.h"
+
+#include "core/EditMode.h"
+#include "details/ctlDetails.h"
+#include "dialogs/frmSelector.h"
+#include "tree/TreeControl.h"
+#include "tree/TreeViewTarget.h"
+#include "tree/ctlTree.h"
+#include "ui/ListViewAdapter.h"
+#include "view/TextEditor.h"
+#include "view/ctlView.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+
+// The bookmark list as "key file|folder|category", in list order.
+QStringList bookmarks(const frmMain &w)
+{
+    QStringList out;
+    QTreeWidget *list = w.ctlDetails1->lvwBookmarks;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem *item = list->topLevelItem(i);
+        out << ListViewAdapter::key(*item) + ' ' + item->text(2) + '|' + item->text(3) + '|' + item->text(4);
+    }
+    return out;
+}
+
+// The bookmark rows of the store, in the same form.
+QStringList storedBookmarks(const QString &store)
+{
+    return StoreRows::column(store,
+        "SELECT b.category_id||'||'||b.directory_id||'||'||b.file_id||' '||f.filename||'|'||d.directory||'|'||c.category "
+        "FROM bookmarks b JOIN file f USING(file_id) JOIN directories d ON d.directory_id=b.directory_id "
+        "JOIN categories c ON c.category_id=b.category_id ORDER BY b.bookmark_id");
+}
+
+// "key text" of the shown tree's nodes, depth first.
+QStringList nodes(const frmMain &w)
+{
+    QStringList out;
+    for (QTreeWidgetItemIterator it(w.ctlTree1->tvw); *it; ++it)
+        out << TreeViewTarget::key(*it) + ' ' + (*it)->text(0);
+    return out;
+}
+
+QStringList catalogue(const QString &store)
+{
+    return StoreRows::column(store, "SELECT 'd'||directory_id||':'||category_id||','||directory FROM directories") +
+           StoreRows::column(store, "SELECT 'f'||file_id||':'||directory_id||','||filename FROM file") +
+           StoreRows::column(store, "SELECT 't'||file_id FROM tablature") + storedBookmarks(store);
+}
+
+// The fixture's store with a second bookmark, on file 2 "Two" in Guitar/Riffs.
+void open(MainFixture &f)
+{
+    StoreRows::exec(f.store, "INSERT INTO bookmarks(bookmark, description, category_id, directory_id, file_id) "
+                             "VALUES ('Mine','',1,1,2);");
+    f.openTestStore();
+}
+
+void refuse(MainFixture &f, const char *when)
+{
+    StoreRows::exec(f.store, QString("CREATE TRIGGER nope %1 BEGIN SELECT RAISE(ABORT, 'disk full'); END;").arg(when));
+}
+
+}  // namespace
+
+class tst_frmMainChanges : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void folderDelete_data()
+    {
+        QTest::addColumn<int>("folder");
+        QTest::addColumn<bool>("refused");
+        QTest::addColumn<QStringList>("bookmarksAfter");
+        const QStringList both{"2||3||3 Three|Lines|Bass", "1||1||2 Two|Riffs|Guitar"};
+        QTest::newRow("without files") << 2 << false << both;
+        QTest::newRow("with files and a bookmark") << 1 << false << QStringList{"2||3||3 Three|Lines|Bass"};
+        QTest::newRow("refused by the store") << 1 << true << both;
+    }
+
+    void folderDelete()
+    {
+        QFETCH(int, folder);
+        QFETCH(bool, refused);
+        MainFixture f;
+        open(f);
+        if (refused)
+            refuse(f, "BEFORE DELETE ON directories");
+        const QStringList before = catalogue(f.store);
+        const QStringList treeBefore = nodes(*f.w);
+        QVERIFY(f.w->ctlTree1->SelectNode(QString("1||%1").arg(folder)));
+        f.prompts.answer(Prompts::Answer::Yes);
+        f.w->mnuFileDeleteFolder->trigger();
+        QTEST(bookmarks(*f.w), "bookmarksAfter");
+        QCOMPARE(storedBookmarks(f.store), bookmarks(*f.w));
+        if (refused) {
+            QVERIFY(f.prompts.last().text.contains("disk full"));
+            QCOMPARE(catalogue(f.store), before);
+            QCOMPARE(nodes(*f.w), treeBefore);
+            return;
+        }
+        QCOMPARE(f.prompts.count(ScriptedPrompts::Kind::Message), 1);  // the question only
+        QCOMPARE(StoreRows::scalar(f.store, QString("SELECT COUNT(*) FROM directories WHERE directory_id=%1").arg(folder)).toInt(), 0);
+        QCOMPARE(StoreRows::scalar(f.store, "SELECT COUNT(*) FROM tablature WHERE file_id NOT IN (SELECT file_id FROM file)").toInt(), 0);
+        QVERIFY(!nodes(*f.w).join(',').contains(QString("D_%1 ").arg(folder)));
+        QCOMPARE(nodes(*f.w).size(), treeBefore.size() - (folder == 1 ? 3 : 1));
+    }
+
+    // The tree's filter names each of the 5,000 files; the store is asked by folder instead.
+    void deletesAFolderOf5000Files()
+    {
+        MainFixture f;
+        StoreRows::exec(f.store,
+            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n WHERE i<5000) "
+            "INSERT INTO file(directory_id, filename) SELECT 2, 'f'||i FROM n;"
+            "INSERT INTO tablature(file_id, tab, notes) SELECT file_id, 'x', '' FROM file WHERE directory_id=2;");
+        f.openTestStore();
+        QVERIFY(f.w->ctlTree1->SelectNode("1||2"));
+        QString filter;
+        connect(f.w->ctlTree1, &ctlTree::OnFolderDelete, this, [&](qint32, const QString &text) { filter = text; });
+        f.prompts.answer(Prompts::Answer::Yes);
+        f.w->mnuFileDeleteFolder->trigger();
+        QCOMPARE(filter.count(" OR "), 4999);
+        QCOMPARE(f.prompts.count(ScriptedPrompts::Kind::Message), 1);
+        QCOMPARE(StoreRows::scalar(f.store, "SELECT COUNT(*) FROM file").toInt(), 3);
+        QCOMPARE(StoreRows::scalar(f.store, "SELECT COUNT(*) FROM tablature").toInt(), 3);
+    }
+
+    void fileDelete_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("loaded") << "loaded";
+        QTest::newRow("refused by the store") << "refused";
+    }
+
+    void fileDelete()
+    {
+        QFETCH(QString, how);
+        MainFixture f;
+        open(f);
+        f.clickFile(1, 1, 2);
+        if (how == "refused")
+            refuse(f, "BEFORE DELETE ON bookmarks");
+        const QStringList before = catalogue(f.store);
+        f.prompts.answer(Prompts::Answer::Yes);
+        f.w->mnuFileDeleteFile->trigger();
+        if (how == "refused") {
+            QVERIFY(f.prompts.last().text.contains("disk full"));
+            QCOMPARE(catalogue(f.store), before);
+            QCOMPARE(bookmarks(*f.w).size(), 2);
+            QVERIFY(nodes(*f.w).contains("F_2 Two"));
+            QCOMPARE(f.w->ctlView1->TitleText(), QString("Two"));
+            return;
+        }
+        QCOMPARE(f.prompts.last().text, QString("Are you sure you wish to delete the file \"Two\"?"));
+        QCOMPARE(StoreRows::scalar(f.store, "SELECT COUNT(*) FROM file WHERE file_id=2").toInt(), 0);
+        QCOMPARE(bookmarks(*f.w), QStringList{"2||3||3 Three|Lines|Bass"});
+        QCOMPARE(storedBookmarks(f.store), bookmarks(*f.w));
+        QVERIFY(!nodes(*f.w).contains("F_2 Two"));
+        QCOMPARE(f.w->ctlView1->TitleText(), QString("One"));  // the tree's next selection is shown
+    }
+
+    void renames_data()
+    {
+        QTest::addColumn<QString>("node");
+        QTest::addColumn<bool>("refused");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QStringList>("bookmarksAfter");
+        const QStringList before{"2||3||3 Three|Lines|Bass", "1||1||2 Two|Riffs|Guitar"};
+        QTest::newRow("file") << "2||3||3" << false << "Bass line"
+            << QStringList{"2||3||3 Bass line|Lines|Bass", "1||1||2 Two|Riffs|Guitar"};
+        QTest::newRow("file, refused") << "2||3||3" << true << "Three" << before;
+        QTest::newRow("folder") << "1||1" << false << "Bass line"
+            << QStringList{"2||3||3 Three|Lines|Bass", "1||1||2 Two|Bass line|Guitar"};
+        QTest::newRow("folder, refused") << "1||1" << true << "Riffs" << before;
+    }
+
+    void renames()
+    {
+        QFETCH(QString, node);
+        QFETCH(bool, refused);
+        QFETCH(QString, stored);
+        MainFixture f;
+        open(f);
+        const bool file = node.count("||") == 2;
+        if (refused)
+            refuse(f, file ? "BEFORE UPDATE ON file" : "BEFORE UPDATE ON directories");
+        QVERIFY(f.w->ctlTree1->SelectNode(node));
+        f.prompts.answerInput("  Bass line ");
+        (file ? f.w->ctlTree1->mnuHiddenFileRename : f.w->ctlTree1->mnuHiddenFolderRename)->trigger();
+        const QString key = file ? "F_3" : "D_1";
+        QCOMPARE(StoreRows::scalar(f.store, file ? "SELECT filename FROM file WHERE file_id=3"
+                                                 : "SELECT directory FROM directories WHERE directory_id=1").toString(), stored);
+        QVERIFY2(nodes(*f.w).contains(key + ' ' + stored), qPrintable(nodes(*f.w).join(',')));
+        QTEST(bookmarks(*f.w), "bookmarksAfter");
+        if (file)
+            QCOMPARE(f.w->ctlView1->TitleText(), stored);
+        QCOMPARE(f.prompts.count(ScriptedPrompts::Kind::Message), refused ? 1 : 0);
+    }
+
+    void moves_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("refused");
+        QTest::addColumn<QStringList>("events");
+        QTest::addColumn<QString>("bookmarkAfter");  // the moved file's bookmark in the list
+        QTest::newRow("file to a folder of its category") << "file 0 1" << false
+            << QStringList{"OnFileDragDrop(2,2,1)"} << "1||2||2 Two|Scales|Guitar";
+        QTest::newRow("file to another category") << "file 1 0" << false
+            << QStringList{"OnFileDragDropCat(2,3,2,1,1)"} << "2||3||2 Two|Lines|Bass";
+        QTest::newRow("file move refused") << "file 1 0" << true
+            << QStringList{"OnFileDragDropCat(2,3,2,1,1)"} << "1||1||2 Two|Riffs|Guitar";
+        QTest::newRow("folder to another category") << "folder 1" << false
+            << QStringList{"OnMoveCatFolder(2,1,1)"} << "2||1||2 Two|Riffs|Bass";
+        QTest::newRow("folder move refused") << "folder 1" << true
+            << QStringList{"OnMoveCatFolder(2,1,1)"} << "1||1||2 Two|Riffs|Guitar";
+        QTest::newRow("file dragged onto another folder") << "drag" << false
+            << QStringList{"OnFileDragDrop(2,2,1)"} << "1||2||2 Two|Scales|Guitar";
+    }
+
+    void moves()
+    {
+        QFETCH(QString, how);
+        QFETCH(bool, refused);
+        MainFixture f;
+        open(f);
+        f.w->show();
+        if (refused)
+            refuse(f, "BEFORE UPDATE ON bookmarks");
+        const QStringList before = catalogue(f.store);
+        const QStringList treeBefore = nodes(*f.w);
+        QStringList events;
+        ctlTree *tree = f.w->ctlTree1;
+        connect(tree, &ctlTree::OnFileDragDrop, this, [&](qint32 a, qint32 b, qint32 c) {
+            events << QString("OnFileDragDrop(%1,%2,%3)").arg(a).arg(b).arg(c);
+        });
+        connect(tree, &ctlTree::OnFileDragDropCat, this, [&](qint32 a, qint32 b, qint32 c, qint32 d, qint32 e) {
+            events << QString("OnFileDragDropCat(%1,%2,%3,%4,%5)").arg(a).arg(b).arg(c).arg(d).arg(e);
+        });
+        connect(tree, &ctlTree::OnMoveCatFolder, this, [&](qint32 a, qint32 b, qint32 c) {
+            events << QString("OnMoveCatFolder(%1,%2,%3)").arg(a).arg(b).arg(c);
+        });
+        const QStringList a = how.split(' ');
+        if (a[0] == "drag") {
+            f.clickFile(1, 1, 2);
+            tree->tvw->expandAll();
+            QTest::mousePress(tree->tvw->viewport(), Qt::LeftButton, {},
+                              tree->tvw->visualItemRect(tree->tvw->currentItem()).center());
+            QMimeData data;
+            data.setData("application/x-chordex-node", "Two");
+            QTreeWidgetItem *scales = nullptr;
+            for (QTreeWidgetItemIterator it(tree->tvw); *it; ++it)
+                scales = TreeViewTarget::key(*it) == "D_2" ? *it : scales;
+            emit tree->tvw->nodeDragOver(scales);
+            emit tree->tvw->nodeDrop(&data, true);
+        } else {
+            f.prompts.answerModal([&](QDialog &d) {
+                auto &chooser = static_cast<frmSelector &>(d);
+                const int category = a[1].toInt();
+                chooser.cbo->setCurrentIndex(category);
+                emit chooser.cbo->activated(category);
+                if (a.size() > 2)
+                    chooser.cboFolders->setCurrentIndex(a[2].toInt());
+                chooser.cmdOk->click();
+                return chooser.result();
+            });
+            QVERIFY(tree->SelectNode(a[0] == "file" ? "1||1||2" : "1||1"));
+            (a[0] == "file" ? tree->mnuHiddenFileMove : tree->mnuHiddenFolderMove)->trigger();
+        }
+        QTEST(events, "events");
+        QTEST(bookmarks(*f.w).last(), "bookmarkAfter");
+        QCOMPARE(storedBookmarks(f.store), bookmarks(*f.w));
+        if (refused) {
+            QVERIFY(f.prompts.last().text.contains("disk full"));
+            QCOMPARE(catalogue(f.store), before);
+            QCOMPARE(nodes(*f.w), treeBefore);
+        } else {
+            QCOMPARE(f.prompts.count(ScriptedPrompts::Kind::Message), 0);
+        }
+    }
+
+    // Deleting from the main menu while a changed file is edited asks the save question first;
+    // Cancel keeps the edit and deletes nothing.
+    void deleteWhileEditingAsksFirst()
+    {
+        MainFixture f;
+        open(f);
+        f.clickFile(1, 1, 2);
+        f.w->mnuFileEdit->trigger();
+        f.w->ctlView1->rtbText->setText("e|--7--|");
+        f.prompts.answer(Prompts::Answer::Cancel);
+        f.w->mnuFileDeleteFile->trigger();
+        QCOMPARE(f.prompts.last().text, QString("Do you wish to save your changes?"));
+        QCOMPARE(chordex::EditMode, 1);
+        QCOMPARE(f.w->ctlView1->rtbText->text(), QString("e|--7--|"));
+        QCOMPARE(StoreRows::scalar(f.store, "SELECT COUNT(*) FROM file").toInt(), 3);
+    }
+};
+
+QTEST_MAIN(tst_frmMainChanges)
+#include "tst_frmMainChanges.moc"
