@@ -13,6 +13,7 @@ class QTimer;
 class QToolBar;
 class Splitter;
 class clsTablature;
+class frmHelp;
 class ctlDetails;
 class ctlTree;
 class ctlView;
@@ -20,7 +21,8 @@ class ctlView;
 // The main window: owns the panes, the document object of the selected file and the dialogs,
 // answers every pane event and keeps the command set current. Its code is split by concern:
 // frmMain.cpp (start-up, window state, shutdown), frmMainCommands.cpp (menus, toolbar and their
-// enabling), frmMainSelection.cpp (selection and editing).
+// enabling), frmMainSelection.cpp (selection and editing),
+// frmMainHelp.cpp (help, tips, options and about).
 class frmMain final : public QMainWindow
 {
     Q_OBJECT
@@ -59,6 +61,16 @@ public:
     // save question when the text changed (Yes saves, No discards). False when the user
     // cancelled or the save failed: the command must then do nothing.
     bool EndEditFirst();
+
+    // Help, tips, options and about (frmMainHelp.cpp)
+    void mnuHelpContents_Click();
+    void mnuHelpSearch_Click();
+    void mnuHelpAbout_Click();
+    void mnuToolsOptions_Click();
+    void ShowTips();
+    // Shows the tip of the day when the setting "TOD" says so; run once the window shows.
+    void ShowStartupTips();
+    frmHelp *HelpForm = nullptr;  // the help window, made when first asked for
 
     // The panes, the splitters and the timers
     ctlTree *ctlTree1 = nullptr;
@@ -137,6 +149,10 @@ private:
     QAction *addCommand(QMenu *menu, const QString &caption, const QKeySequence &shortcut,
                         void (frmMain::*handler)());
     void setButtons(std::initializer_list<int> positions, bool enabled);
+
+    // frmMainHelp.cpp
+    void connectHelpCommands();
+    void showHelp(bool index);
 
     // frmMainSelection.cpp
     void connectPanes();

@@ -118,6 +118,7 @@ void ctlTree::buildControls()
     cmdGo = new QPushButton(QStringLiteral("Go"), picGo);
     cmdGo->setObjectName(QStringLiteral("cmdGo"));
     fSearch->setVisible(m_searchBox);
+    buildSearchBox();
 
     tvw = new TreeControl(this);
     tvw->setObjectName(QStringLiteral("tvw"));
@@ -207,6 +208,7 @@ void ctlTree::ClearAll()
     m_fileOpened = false;
     m_folderSelected = false;
     m_dragSourceKey.clear();
+    m_search.reset();
     m_nodes->clear();
 }
 
@@ -214,6 +216,7 @@ void ctlTree::RemoveNode(const QString &key)
 {
     if (!m_nodes->remove(key))
         return;
+    m_search.reset();  // the positions after the removed node have moved
     if (!m_dragSourceKey.isEmpty() && !node(m_dragSourceKey))
         m_dragSourceKey.clear();
     tvw_NodeClick(tvw->currentItem());
@@ -255,6 +258,7 @@ void ctlTree::cbo_Click()
     tvw->setUpdatesEnabled(true);
 
     m_categoryId = id;
+    m_search.reset();  // a continued pass would count positions of the old tree
     m_fileOpened = false;
     m_folderSelected = false;  // the folder clicked last is no longer in the tree
     m_dragSourceKey.clear();
@@ -359,6 +363,7 @@ bool ctlTree::SelectNode(const QString &path)
             return false;
         }
         ensureVisible(item);
+        markSelected(item);
         tvw_NodeClick(item);
         return true;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tree/ImageList.h"
+#include "tree/TreeSearch.h"
 
 #include <QWidget>
 
@@ -107,6 +108,10 @@ protected:
 private:
     void buildImages();
     void buildControls();
+    // ctlTreeSearch.cpp: the search box
+    void buildSearchBox();
+    void tbrSearch_Click();
+    void cmdGo_Click();
     void layoutControls();
 
     // The node click routine: every click on a node, by the user or by code, runs here.
@@ -138,5 +143,6 @@ private:
     bool m_folderSelected = false;
     bool m_searchBox = false;
     bool m_enabled = true;
+    TreeSearch m_search;
     QString m_dragSourceKey;  // the file node the left button went down on
 };
