@@ -1,8 +1,9 @@
 # Chordex: make run starts the program on the sample store, make test runs the tests.
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
+PREFIX ?= /usr/local
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench install package clean
 
 all: build
 
@@ -28,6 +29,15 @@ test: build
 
 bench: build
 	cd $(BUILD_DIR) && ./bench/chordex_bench
+
+# Installs into PREFIX (DESTDIR= stages it elsewhere); an installed Chordex keeps its
+# collections in ~/.local/share/Chordex/Chordex.
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# The Debian package: $(BUILD_DIR)/chordex_<version>_amd64.deb
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -13,6 +13,7 @@ packages=(
   tango-icon-theme
   libsqlite3-dev sqlite3
   xvfb xauth imagemagick
+  librsvg2-bin desktop-file-utils appstream dpkg-dev file
   fonts-dejavu-core
 )
 

@@ -15,7 +15,7 @@ frmSplash::frmSplash(QWidget *parent)
     setLineWidth(2);
 
     imgLogo = new QLabel(this);
-    imgLogo->setPixmap(QIcon::fromTheme(QStringLiteral("audio-x-generic")).pixmap(64, 64));
+    imgLogo->setPixmap(windowIcon().pixmap(64, 64));  // the program icon
 
     lblProductName = new QLabel(QString::fromLatin1(chordex::AppTitle), this);
     QFont big = lblProductName->font();

@@ -1,4 +1,5 @@
 #include "ui/QtPrompts.h"
+#include "app/CommandLine.h"
 #include "app/frmSplash.h"
 #include "mainwindow/frmMain.h"
 
@@ -7,13 +8,19 @@
 
 int main(int argc, char *argv[])
 {
+    CommandLine::NameProgram();
+    if (CommandLine::Wanted(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        return CommandLine::Run(app);
+    }
+
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Chordex"));
-    QApplication::setOrganizationName(QStringLiteral("Chordex"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(CHORDEX_APP_ID));
     // Every platform plugin should find the installed theme, not only the desktop ones.
     if (!QIcon::themeSearchPaths().contains(QStringLiteral("/usr/share/icons")))
         QIcon::setThemeSearchPaths(QIcon::themeSearchPaths() << QStringLiteral("/usr/share/icons"));
     QIcon::setThemeName(QStringLiteral("Tango"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/chordex.svg")));
 
     auto *splash = new frmSplash;
     splash->show();

@@ -1,10 +1,10 @@
 #include "core/clsTips.h"
 
-#include <QFile>
+#include "core/TextCodec.h"
+#include "core/TextFile.h"
+
 #include <QFileInfo>
 #include <QRandomGenerator>
-#include <QRegularExpression>
-#include <QStringDecoder>
 
 #include <algorithm>
 
@@ -21,21 +21,6 @@ const QStringList clsTips::BuiltInTips = {
                    "adding numbers.  This helps preserve the layout of your tab lines."),
 };
 
-namespace {
-
-// UTF-8 when the bytes are valid UTF-8 (with or without a byte order mark), else Latin-1,
-// which reads any byte.
-QString decode(const QByteArray &bytes)
-{
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    QString text = utf8.decode(bytes);
-    if (utf8.hasError())
-        text = QString::fromLatin1(bytes);
-    return text;
-}
-
-}  // namespace
-
 void clsTips::Load(const QString &path)
 {
     m_tips.clear();
@@ -44,11 +29,11 @@ void clsTips::Load(const QString &path)
         m_tips = BuiltInTips;
         return;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray bytes;
+    QString error;
+    if (!TextFile::read(path, bytes, error))
         return;
-    static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
-    const QStringList lines = decode(file.readAll()).split(lineEnd);
+    const QStringList lines = TextCodec::decode(bytes).text.split(QStringLiteral("\r\n"));
     for (const QString &line : lines) {
         const QString tip = line.trimmed();
         if (!tip.isEmpty())

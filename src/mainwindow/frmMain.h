@@ -15,6 +15,7 @@ class Splitter;
 class clsTablature;
 class frmHelp;
 class ctlDetails;
+class frmSelector;
 class ctlTree;
 class ctlView;
 
@@ -71,6 +72,25 @@ public:
     // Shows the tip of the day when the setting "TOD" says so; run once the window shows.
     void ShowStartupTips();
     frmHelp *HelpForm = nullptr;  // the help window, made when first asked for
+
+    // New files through the destination chooser (frmMainNewFile.cpp).
+    struct NewFile
+    {
+        bool made = false;  // false when the user cancelled or the store refused the file
+        qint32 categoryId = 0;
+        qint32 folderId = 0;
+        qint32 fileId = 0;
+    };
+    // Ends edit mode first (the save question), then asks for category, folder and title with
+    // the chooser in add mode, proposing proposedTitle, and creates the file through the tree,
+    // which selects it. With empty tabText the new file is empty and goes into edit mode (the
+    // edit timer); otherwise it is stored holding tabText in one step and shown. Callers that
+    // go on to write into the new file must check made: after a Cancel nothing was created.
+    NewFile NewTabFile(const QString &proposedTitle = QString(), const QString &tabText = QString());
+    void mnuFileNew_Click();
+    frmSelector *SelectorForm = nullptr;  // set only while the chooser is shown
+    bool PendingImport = false;           // true only while the chooser is shown for given text
+    QString PendingImportText;
 
     // The panes, the splitters and the timers
     ctlTree *ctlTree1 = nullptr;
@@ -174,8 +194,12 @@ private:
     void releaseDocument();
     void enablePanes(bool enabled);
 
+    // frmMainNewFile.cpp
+    void SelectorForm_OnAddNew(qint32 categoryId, qint32 folderId, const QString &title);
+
     Prompts &m_prompts;
     std::array<QAction *, 28> m_buttons{};  // toolbar positions 1..27; null for separators
     bool m_activated = false;
     bool m_unloaded = false;
+    NewFile m_newFile;  // what the chooser shown by NewTabFile made
 };

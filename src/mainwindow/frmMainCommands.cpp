@@ -106,7 +106,7 @@ void frmMain::buildMenus()
     mnuFileDeleteFile = addCommand(mnuFile, QStringLiteral("Delete File"), {}, &frmMain::mnuFileDeleteFile_Click);
     mnuFile->addSeparator();
     mnuFileOpen = addCommand(mnuFile, QStringLiteral("Open File..."), {}, nullptr);
-    mnuFileNew = addCommand(mnuFile, QStringLiteral("New Tab File..."), {}, nullptr);
+    mnuFileNew = addCommand(mnuFile, QStringLiteral("New Tab File..."), {}, &frmMain::mnuFileNew_Click);
     mnuFile->addSeparator();
     mnuFileSaveToChordex = addCommand(mnuFile, QStringLiteral("Save File To Chordex..."), {}, nullptr);
     mnuFileSaveAs = addCommand(mnuFile, QStringLiteral("Save As..."), {}, nullptr);

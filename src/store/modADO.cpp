@@ -2,10 +2,10 @@
 
 #include "store/Connection.h"
 #include "store/DbError.h"
+#include "store/modDataFolder.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -33,21 +33,6 @@ bool holdsData(const QString &dir)
     return (def.isFile() || db.isDir()) && QFileInfo(dir).isWritable();
 }
 
-// Copies the installed data files into a new user data folder, leaving existing ones alone.
-void seed(const QString &from, const QString &to)
-{
-    QDir().mkpath(to + QStringLiteral("db"));
-    const QStringList files = {QStringLiteral("def"), QStringLiteral("tips.txt"),
-                               QStringLiteral("db/Sample.mdb")};
-    for (const QString &f : files) {
-        if (QFileInfo::exists(from + f) && !QFileInfo::exists(to + f)) {
-            QFile::copy(from + f, to + f);
-            QFile(to + f).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
-                                         QFile::ReadOther);
-        }
-    }
-}
-
 }  // namespace
 
 QString ProgramPath()
@@ -59,7 +44,13 @@ QString ProgramPath()
     if (holdsData(exeDir))
         return exeDir;
     const QString user = withSlash(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-    seed(exeDir, user);
+    static QString seeded;  // once per run
+    if (seeded != user) {
+        const QString installed = modDataFolder::InstalledDataPath(exeDir);
+        if (!installed.isEmpty())
+            modDataFolder::Seed(installed, user);
+        seeded = user;
+    }
     return user;
 }
 

@@ -9,7 +9,7 @@ namespace modADO {
 
 // The program folder, with one trailing '/'. CHORDEX_HOME when set; otherwise the
 // executable's folder when the program's data is there and writable; otherwise the user's
-// data folder, seeded from the executable's folder on first use.
+// data folder, seeded from the installed data (see modDataFolder).
 QString ProgramPath();
 
 // Opens the store file; on failure no store is open (not even the one before) and
