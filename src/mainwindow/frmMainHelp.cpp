@@ -33,6 +33,7 @@ int tipOfTheDay()
 
 void frmMain::connectHelpCommands()
 {
+    mnuHelpContents->setShortcut(QKeySequence::HelpContents);  // F1, as users expect
     connect(mnuHelpContents, &QAction::triggered, this, &frmMain::mnuHelpContents_Click);
     connect(mnuHelpSearch, &QAction::triggered, this, &frmMain::mnuHelpSearch_Click);
     connect(mnuHelpTOD, &QAction::triggered, this, &frmMain::ShowTips);
