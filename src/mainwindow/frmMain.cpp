@@ -51,6 +51,7 @@ frmMain::frmMain(Prompts &prompts, QWidget *parent) : QMainWindow(parent), m_pro
     buildPanes();
     buildToolbar();
     connectPanes();
+    connectStores();
     connectHelpCommands();
 
     QDir().mkpath(modADO::ProgramPath() + QStringLiteral("db"));  // an error here is ignored

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 #include <functional>
@@ -18,12 +19,14 @@ class ctlDetails;
 class frmSelector;
 class ctlTree;
 class ctlView;
+class frmDatabase;
+class frmMaintenance;
 
 // The main window: owns the panes, the document object of the selected file and the dialogs,
 // answers every pane event and keeps the command set current. Its code is split by concern:
 // frmMain.cpp (start-up, window state, shutdown), frmMainCommands.cpp (menus, toolbar and their
-// enabling), frmMainSelection.cpp (selection and editing),
-// frmMainHelp.cpp (help, tips, options and about).
+// enabling), frmMainSelection.cpp (selection and editing), frmMainStores.cpp (store manager and
+// maintenance), frmMainHelp.cpp (help, tips, options and about).
 class frmMain final : public QMainWindow
 {
     Q_OBJECT
@@ -40,6 +43,16 @@ public:
     void mnuViewTree_Click();
     void mnuViewDetails_Click();
     void mnuFileExit_Click();
+
+    // The store manager and the maintenance dialog (frmMainStores.cpp)
+    void mnuFileChordex_Click();
+    void mnuMaintenance_Click();
+    void DatabaseForm_OnOpen(const QString &filePath, const QString &displayName);
+    void DatabaseForm_OnUnload();
+    void MaintForm_OnUnload(bool changed);
+    void ctlTree_OnNoCategories();
+    QPointer<frmDatabase> DatabaseForm;  // set while the store manager is loaded
+    QPointer<frmMaintenance> MaintForm;  // set while the maintenance dialog is loaded
 
     // Commands
     void RefreshCommands();
@@ -170,6 +183,8 @@ private:
                         void (frmMain::*handler)());
     void setButtons(std::initializer_list<int> positions, bool enabled);
 
+    // frmMainStores.cpp
+    void connectStores();
     // frmMainHelp.cpp
     void connectHelpCommands();
     void showHelp(bool index);

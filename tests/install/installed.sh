@@ -29,6 +29,11 @@ for size in 16 22 24 32 48 64 128 256; do
   file "$usr/share/icons/hicolor/${size}x${size}/apps/$id.png" | grep -q "PNG image data, $size x $size" \
     || fail "the $size px icon is missing or not $size x $size"
 done
+# Help files and start page pictures the build made go along with the program.
+for f in "$build"/*.qch "$build"/*.qhc "$build"/*.jpg "$build"/*.gif; do
+  [ -e "$f" ] || continue
+  cmp -s "$f" "$usr/share/chordex/$(basename "$f")" || fail "$(basename "$f") is not installed"
+done
 # Only the sample store is installed, never another store or a file the program writes.
 [ "$(ls "$usr/share/chordex/db")" = "Sample.mdb" ] || fail "stores other than the sample installed"
 for f in url.dat Start.html; do
