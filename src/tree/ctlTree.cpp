@@ -566,9 +566,12 @@ void ctlTree::layoutControls()
     const double h = Twips::FromPixels(height());
 
     fFrame->setGeometry(0, 0, px(w - 10), px(FrameHeight));
-    tbrTools->setGeometry(px(w - 610), 0, px(ToolbarWidth), px(FrameHeight));
-    if (w - 670 > 0)
-        cbo->setGeometry(0, 0, px(w - 670), px(FrameHeight));
+    // The toolbar is as wide as its buttons need (the search and close buttons), at the right.
+    const int toolsWidth = std::max(px(ToolbarWidth), tbrTools->sizeHint().width());
+    const int toolsLeft = px(w - 10) - toolsWidth;
+    tbrTools->setGeometry(toolsLeft, 0, toolsWidth, px(FrameHeight));
+    if (toolsLeft - px(60) > 0)
+        cbo->setGeometry(0, 0, toolsLeft - px(60), px(FrameHeight));
 
     fSearch->setGeometry(0, px(FrameHeight), px(w - 10), px(SearchFrameHeight));
     if (w - 420 > 0)

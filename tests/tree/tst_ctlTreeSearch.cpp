@@ -199,6 +199,9 @@ void tst_ctlTreeSearch::searchButtonAndEnter()
     m_tree->resize(300, 400);
     m_tree->show();
     const int treeTop = m_tree->tvw->y();
+    // Both buttons fit on the toolbar, none hides behind its extension arrow.
+    QVERIFY(m_tree->tbrTools->widgetForAction(button)->isVisible());
+    QVERIFY(m_tree->tbrTools->widgetForAction(m_tree->tbrTools->findChild<QAction *>("x"))->isVisible());
 
     button->trigger();
     QVERIFY(m_tree->SearchBox());
