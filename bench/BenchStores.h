@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 // A generated store: `files` files spread evenly over `folders` folders, which are spread
@@ -38,6 +39,8 @@ struct BenchResult
 
 int runStoreBench(const QString &dir, std::vector<BenchResult> &results);
 void runTreeBench(const BenchStore &store, std::vector<BenchResult> &results);
+// A category of 2,000 folders and a folder of 5,000 files, against 20 and 50.
+void runScaleBench(const QString &dir, std::vector<BenchResult> &results);
 double PeakMemoryMb();
 
 // Answers Yes to every question, so that removals run unattended.

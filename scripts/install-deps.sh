@@ -15,6 +15,7 @@ packages=(
   xvfb xauth imagemagick
   librsvg2-bin desktop-file-utils appstream dpkg-dev file
   fonts-dejavu-core
+  poppler-utils
 )
 
 missing=()

@@ -4,6 +4,9 @@ PRAGMA application_id = 1128809560;
 PRAGMA user_version = 1;
 PRAGMA journal_mode = DELETE;
 
+-- Name columns are COLLATE NOCASE, so ORDER BY sorts "riffs" beside "Riffs", as the
+-- database engine of the first stores compared names without case. (SQLite folds the
+-- ASCII letters only: "Élise" and "élise" still sort apart.)
 BEGIN;
 CREATE TABLE categories (
   category_id INTEGER PRIMARY KEY AUTOINCREMENT,

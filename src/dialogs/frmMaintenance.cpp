@@ -1,13 +1,12 @@
 #include "dialogs/frmMaintenance.h"
 
 #include "core/Prompts.h"
-#include "core/Version.h"
-#include "store/DbError.h"
 #include "store/Ids.h"
 #include "store/Recordset.h"
 #include "store/modADO.h"
 #include "store/modMain.h"
 #include "ui/ListWidgetTarget.h"
+#include "ui/StoreErrors.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -94,17 +93,6 @@ void frmMaintenance::done(int result)
     QDialog::done(result);
 }
 
-bool frmMaintenance::guard(const std::function<void()> &work)
-{
-    try {
-        work();
-        return true;
-    } catch (const DbError &e) {
-        m_prompts.errorReport(e.number(), e.description(), QString::fromLatin1(chordex::AppTitle));
-        return false;
-    }
-}
-
 // Choosing by code runs the same fill as a click, also for the row already current.
 void frmMaintenance::chooseCategory(int row)
 {
@@ -133,7 +121,7 @@ void frmMaintenance::cmdAddCat_Click()
     if (name.isEmpty())
         return;
     qint32 categoryId = 0;
-    if (!guard([&] { categoryId = modMain::InsertCategory(name); }))
+    if (!ReportStoreErrors(m_prompts, [&] { categoryId = modMain::InsertCategory(name); }))
         return;  // the item is added only for a row that was written
     ListWidgetTarget(*lstCategories).addItem(name, categoryId);
     lbl->hide();
@@ -160,7 +148,7 @@ void frmMaintenance::cmdAddFolder_Click()
     if (name.isEmpty())
         return;
     qint32 folderId = 0;
-    if (!guard([&] { folderId = modMain::InsertFolder(itemId(*lstCategories), name); }))
+    if (!ReportStoreErrors(m_prompts, [&] { folderId = modMain::InsertFolder(itemId(*lstCategories), name); }))
         return;
     ListWidgetTarget(*lstFolders).addItem(name, folderId);
     m_changed = true;
@@ -177,7 +165,7 @@ void frmMaintenance::cmdDeleteCat_Click()
     }
     const qint32 categoryId = itemId(*lstCategories);
     bool hasFolders = false;
-    if (!guard([&] { hasFolders = modMain::CategoryHasFolders(categoryId); }))
+    if (!ReportStoreErrors(m_prompts, [&] { hasFolders = modMain::CategoryHasFolders(categoryId); }))
         return;
     if (hasFolders) {
         m_prompts.message(QStringLiteral("You can not delete a category that contains folders!"), title,
@@ -189,7 +177,7 @@ void frmMaintenance::cmdDeleteCat_Click()
     if (m_prompts.message(question, QStringLiteral("Confirm Delete"), Prompts::Icon::Exclamation,
                           Prompts::Buttons::YesNo, Prompts::Answer::No) != Prompts::Answer::Yes)
         return;
-    const bool deleted = guard([&] {
+    const bool deleted = ReportStoreErrors(m_prompts, [&] {
         Recordset rs;
         rs.Open(QStringLiteral("SELECT * FROM categories WHERE category_id=") + Ids::Text(categoryId),
                 modADO::Conn(), CursorType::Static, LockType::Pessimistic);
@@ -223,7 +211,10 @@ void frmMaintenance::cmdDeleteFolder_Click()
         return;
     }
     bool removed = false;
-    if (!guard([&] { removed = modMain::RemoveFolder(m_prompts, itemId(*lstFolders), item->text()); }) || !removed)
+    const bool ran = ReportStoreErrors(m_prompts, [&] {
+        removed = modMain::RemoveFolder(m_prompts, itemId(*lstFolders), item->text());
+    });
+    if (!ran || !removed)
         return;
     delete item;
     if (lstFolders->count() > 0)

@@ -3,7 +3,6 @@
 #include <QDialog>
 
 #include <array>
-#include <functional>
 
 class Prompts;
 class QLabel;
@@ -48,7 +47,6 @@ signals:
 private:
     void lstCategories_Click();
     void chooseCategory(int row);
-    bool guard(const std::function<void()> &work);  // reports store errors; false on one
 
     Prompts &m_prompts;
     bool m_changed = false;

@@ -2,11 +2,11 @@
 
 #include "core/EditMode.h"
 #include "core/Prompts.h"
+#include "ui/StoreErrors.h"
 #include "ui/Twips.h"
 #include "core/Version.h"
 #include "details/ctlDetails.h"
 #include "splitter/Splitter.h"
-#include "store/DbError.h"
 #include "store/clsTablature.h"
 #include "store/modADO.h"
 #include "store/modSettings.h"
@@ -51,6 +51,7 @@ frmMain::frmMain(Prompts &prompts, QWidget *parent) : QMainWindow(parent), m_pro
     buildPanes();
     buildToolbar();
     connectPanes();
+    connectFiles();
     connectStores();
     connectHelpCommands();
 
@@ -100,13 +101,7 @@ void frmMain::buildPanes()
 
 bool frmMain::guard(const std::function<void()> &work)
 {
-    try {
-        work();
-        return true;
-    } catch (const DbError &e) {
-        m_prompts.errorReport(e.number(), e.description(), QString::fromLatin1(chordex::AppTitle));
-        return false;
-    }
+    return ReportStoreErrors(m_prompts, work);
 }
 
 // ---- stores ----------------------------------------------------------------------------------
@@ -131,9 +126,13 @@ void frmMain::OpenStore(const QString &filePath, const QString &displayName)
     const QString previousName = modADO::StoreName();
     if (!modADO::OpenConnection(filePath, displayName)) {
         const QString reason = modADO::LastOpenError();
-        // The panes still show the store before; keep it open so they stay true.
-        if (!previousPath.isEmpty())
-            modADO::OpenConnection(previousPath, previousName);
+        // The panes still show the store before; keep it open so they stay true. When it
+        // cannot be opened again, the panes and commands show that no store is open.
+        if (previousPath.isEmpty() || !modADO::OpenConnection(previousPath, previousName)) {
+            modADO::CloseConnection();
+            setWindowTitle(QString::fromLatin1(chordex::AppTitle));
+            ClearPanes();
+        }
         m_prompts.message(QStringLiteral("The Chordex \"%1\" could not be opened.\r\n\r\n%2")
                               .arg(displayName, reason),
                           QString::fromLatin1(chordex::AppTitle), Prompts::Icon::Critical,
@@ -151,6 +150,7 @@ void frmMain::OpenStore(const QString &filePath, const QString &displayName)
 
 void frmMain::ClearPanes()
 {
+    releaseDocument();  // the file it holds is no longer shown
     ctlTree1->ClearAll();
     ctlView1->ClearAll();
     ctlDetails1->ClearAll();

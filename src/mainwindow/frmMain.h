@@ -26,7 +26,8 @@ class frmMaintenance;
 // answers every pane event and keeps the command set current. Its code is split by concern:
 // frmMain.cpp (start-up, window state, shutdown), frmMainCommands.cpp (menus, toolbar and their
 // enabling), frmMainSelection.cpp (selection and editing), frmMainStores.cpp (store manager and
-// maintenance), frmMainHelp.cpp (help, tips, options and about).
+// maintenance), frmMainFiles.cpp (disk files in and out, printing), frmMainHelp.cpp (help,
+// tips, options and about).
 class frmMain final : public QMainWindow
 {
     Q_OBJECT
@@ -75,6 +76,14 @@ public:
     // save question when the text changed (Yes saves, No discards). False when the user
     // cancelled or the save failed: the command must then do nothing.
     bool EndEditFirst();
+
+    // Files in and out: open a disk file for editing, export, print (frmMainFiles.cpp)
+    void mnuFileOpen_Click();
+    bool ImportFile(const QString &path);
+    void mnuFileSaveAs_Click();
+    bool ExportFile(const QString &path);
+    void mnuFileSaveToChordex_Click();
+    void mnuFilePrint_Click();
 
     // Help, tips, options and about (frmMainHelp.cpp)
     void mnuHelpContents_Click();
@@ -182,6 +191,9 @@ private:
     QAction *addCommand(QMenu *menu, const QString &caption, const QKeySequence &shortcut,
                         void (frmMain::*handler)());
     void setButtons(std::initializer_list<int> positions, bool enabled);
+
+    // frmMainFiles.cpp
+    void connectFiles();
 
     // frmMainStores.cpp
     void connectStores();

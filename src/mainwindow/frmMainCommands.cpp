@@ -267,7 +267,8 @@ void frmMain::RefreshCommands()
         a->setEnabled(true);
     setButtons({4, 20, 7, 8, 23}, true);
 
-    if (ctlTree1->FileOpened()) {
+    // The file commands need the file's document: a file whose text could not be read has none.
+    if (ctlTree1->FileOpened() && objTablature) {
         for (QAction *a : {mnuBookmarkFile, mnuFileSaveAs, mnuEditFind, mnuFileDeleteFile, mnuFileEdit})
             a->setEnabled(true);
         tbrButton(10)->setEnabled(true);
@@ -297,6 +298,7 @@ void frmMain::mnuFileEdit_Click()
     mnuFileCancel->setEnabled(true);
     mnuEditReplace->setEnabled(true);
     ctlView1->EditCurrent(true);
+    ctlView1->SetUndoRedo();
 }
 
 void frmMain::mnuFileCancel_Click()
@@ -311,6 +313,8 @@ void frmMain::mnuFileSave_Click()
 
 void frmMain::mnuFileAddCategory_Click()
 {
+    if (!EndEditFirst())
+        return;
     const QString name = m_prompts.input(QStringLiteral("Add Category..."), QStringLiteral("Category"),
                                          QStringLiteral("Category")).trimmed();
     if (!name.isEmpty())
@@ -319,6 +323,8 @@ void frmMain::mnuFileAddCategory_Click()
 
 void frmMain::mnuFileAddFolder_Click()
 {
+    if (!EndEditFirst())
+        return;
     const QString name = m_prompts.input(QStringLiteral("Add Folder..."), QStringLiteral("Folder"),
                                          QStringLiteral("Folder")).trimmed();
     if (!name.isEmpty())
@@ -341,9 +347,13 @@ void frmMain::mnuEditCopy_Click()
 
 void frmMain::mnuFileDeleteFolder_Click()
 {
+    if (!EndEditFirst())
+        return;
     // The folder delete flow arrives with the tree's editing commands.
 }
 
 void frmMain::mnuFileDeleteFile_Click()
 {
+    if (!EndEditFirst())
+        return;
 }

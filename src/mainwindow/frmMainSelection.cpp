@@ -2,6 +2,7 @@
 
 #include "core/EditMode.h"
 #include "details/ctlDetails.h"
+#include "store/DbError.h"
 #include "store/clsTablature.h"
 #include "tree/ctlTree.h"
 #include "view/ctlView.h"
@@ -32,8 +33,20 @@ void frmMain::connectPanes()
     connect(ctlView1, &ctlView::OnEditComplete, this, &frmMain::ctlView_OnEditComplete);
 
     // Editing commands forward to the view.
-    connect(mnuEditUndo, &QAction::triggered, ctlView1, &ctlView::Undo);
-    connect(mnuEditRedo, &QAction::triggered, ctlView1, &ctlView::Redo);
+    // Undo and Redo follow the editor while editing: each change, command and tab switch
+    // asks the view again.
+    connect(mnuEditUndo, &QAction::triggered, this, [this] {
+        ctlView1->Undo();
+        ctlView1->SetUndoRedo();
+    });
+    connect(mnuEditRedo, &QAction::triggered, this, [this] {
+        ctlView1->Redo();
+        ctlView1->SetUndoRedo();
+    });
+    connect(ctlView1, &ctlView::OnTabsClick, this, [this] {
+        if (chordex::EditMode == 1)
+            ctlView1->SetUndoRedo();
+    });
     connect(mnuEditPaste, &QAction::triggered, ctlView1, &ctlView::Paste);
     connect(mnuEditFind, &QAction::triggered, ctlView1, &ctlView::Find);
     connect(mnuEditFindNext, &QAction::triggered, ctlView1, &ctlView::FindNext);
@@ -55,6 +68,8 @@ void frmMain::enablePanes(bool enabled)
 
 void frmMain::ctlTree_OnRootClick()
 {
+    if (!EndEditFirst())
+        return;
     releaseDocument();
     ctlView1->Clear();
     RefreshCommands();
@@ -83,6 +98,8 @@ void frmMain::ctlTree_OnFolderClick(qint32, qint32)
 
 void frmMain::ctlTree_OnFileClick(qint32 categoryId, qint32 folderId, qint32 fileId)
 {
+    if (!EndEditFirst())
+        return;
     auto doc = std::make_unique<clsTablature>();
     clsTablature *raw = doc.get();
     connect(raw, &clsTablature::OnTabSelect, this, &frmMain::objTablature_OnTabSelect);
@@ -128,6 +145,7 @@ void frmMain::ctlView_OnChange()
     mnuFileSave->setEnabled(true);
     tbrButton(QStringLiteral("save"))->setEnabled(true);
     enablePanes(false);
+    ctlView1->SetUndoRedo();
 }
 
 void frmMain::ctlView_OnEnableCutCopy(bool present)
@@ -149,8 +167,9 @@ void frmMain::ctlView_UpdateUndoRedo(bool canUndo, bool canRedo)
 void frmMain::ctlView_OnSaveChanges(const QString &tab, const QString &notes)
 {
     const bool saved = guard([&] {
-        if (objTablature)
-            objTablature->UpdateFile(tab, notes);
+        if (!objTablature)
+            throw DbError(DbError::RowMissing, QStringLiteral("No file of the store is shown; nothing was saved."));
+        objTablature->UpdateFile(tab, notes);
     });
     if (!saved) {
         ctlView1->RejectSave();  // stays in edit mode with the text as typed

@@ -22,6 +22,7 @@ public:
     static constexpr long ReadOnlySet = 3251;
     static constexpr long SetClosed = 3704;
     static constexpr long IdentifierRange = 6;
+    static constexpr long RowMissing = 3167;  // the row to change or read is not in the store
 
 private:
     long m_number;

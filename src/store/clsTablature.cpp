@@ -1,6 +1,7 @@
 #include "store/clsTablature.h"
 
 #include "store/Connection.h"
+#include "store/DbError.h"
 #include "store/Ids.h"
 #include "store/Recordset.h"
 #include "store/modADO.h"
@@ -72,16 +73,20 @@ void clsTablature::SelectTabFile(qint32 categoryId, qint32 folderId, qint32 file
                         QStringLiteral("ON file.directory_id=directories.directory_id) ") +
                         QStringLiteral("ON file.file_id = tablature.file_id ") +
                         QStringLiteral("WHERE tablature.file_id =") + id(fileId));
-    if (!rs.Eof()) {
-        m_categoryId = categoryId;
-        m_folderId = folderId;
-        m_fileId = fileId;
-        m_tablature = rs.Fields(QStringLiteral("Tab")).toString();
-        m_title = rs.Fields(QStringLiteral("FileName")).toString();
-        m_notes = rs.Fields(QStringLiteral("Notes")).toString();
-        m_folderName = rs.Fields(QStringLiteral("directory")).toString();
-        m_categoryName = rs.Fields(QStringLiteral("Category")).toString();
+    if (rs.Eof()) {
+        // A file row without its tab row (or its folder or category) has no text to show or
+        // to save into: say so rather than show an empty page that cannot be saved.
+        rs.Close();
+        throw DbError(DbError::RowMissing, QStringLiteral("The text of this file is missing from the store."));
     }
+    m_categoryId = categoryId;
+    m_folderId = folderId;
+    m_fileId = fileId;
+    m_tablature = rs.Fields(QStringLiteral("Tab")).toString();
+    m_title = rs.Fields(QStringLiteral("FileName")).toString();
+    m_notes = rs.Fields(QStringLiteral("Notes")).toString();
+    m_folderName = rs.Fields(QStringLiteral("directory")).toString();
+    m_categoryName = rs.Fields(QStringLiteral("Category")).toString();
     rs.Close();
     emit OnTabSelect();
 }
@@ -90,11 +95,11 @@ void clsTablature::UpdateFile(const QString &tab, const QString &notes)
 {
     Recordset rs;
     openForChange(rs, QStringLiteral("SELECT * FROM tablature WHERE file_id=") + id(m_fileId));
-    if (!rs.Eof()) {
-        rs.SetField(QStringLiteral("Tab"), tab);
-        rs.SetField(QStringLiteral("Notes"), notes);
-        rs.Update();
-    }
+    if (rs.Eof())
+        throw DbError(DbError::RowMissing, QStringLiteral("The file is no longer in the store; nothing was saved."));
+    rs.SetField(QStringLiteral("Tab"), tab);
+    rs.SetField(QStringLiteral("Notes"), notes);
+    rs.Update();
     rs.Close();
     m_tablature = tab;
     m_notes = notes;
@@ -104,10 +109,10 @@ void clsTablature::RenameFile(const QString &newTitle)
 {
     Recordset rs;
     openForChange(rs, QStringLiteral("SELECT * FROM file WHERE file_id=") + id(m_fileId));
-    if (!rs.Eof()) {
-        rs.SetField(QStringLiteral("FileName"), newTitle);
-        rs.Update();
-    }
+    if (rs.Eof())
+        throw DbError(DbError::RowMissing, QStringLiteral("The file is no longer in the store; it was not renamed."));
+    rs.SetField(QStringLiteral("FileName"), newTitle);
+    rs.Update();
     rs.Close();
     m_title = newTitle;
     emit OnBookmarkFileRename(Key(), newTitle);

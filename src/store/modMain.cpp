@@ -90,16 +90,12 @@ bool RemoveFolder(Prompts &prompts, qint32 folderId, const QString &folderName)
     files.Open(QStringLiteral("SELECT * FROM file WHERE directory_id=") + id(folderId), conn,
                CursorType::Static, LockType::Pessimistic);
     if (files.RecordCount() > 0) {
-        QString filter = files.Fields(0).toString();
-        if (files.RecordCount() > 1) {
-            while (!files.Eof()) {
-                filter += QStringLiteral(" OR file_id=") + files.Fields(0).toString();
-                files.MoveNext();
-            }
-        }
+        // The tab rows are chosen by a subquery, so the statement stays the same size however
+        // many files the folder holds (a condition per file would hit the engine's depth limit).
         Recordset tabs;
-        tabs.Open(QStringLiteral("SELECT * FROM tablature WHERE file_id=") + filter, conn,
-                  CursorType::Static, LockType::Pessimistic);
+        tabs.Open(QStringLiteral("SELECT * FROM tablature WHERE file_id IN (SELECT file_id FROM file WHERE directory_id=") +
+                      id(folderId) + QStringLiteral(")"),
+                  conn, CursorType::Static, LockType::Pessimistic);
         deleteAll(tabs);
         tabs.Close();
         files.MoveFirst();
@@ -208,18 +204,21 @@ void FillFolders(Prompts &prompts, qint32 categoryId, TreeTarget &tree)
         tree.clear();
         tree.addNode(QString(), QString::fromLatin1(RootKey), modADO::StoreName(), ImageRoot, 0);
         tree.expand(QString::fromLatin1(RootKey));
-        QString filter;
+        bool anyFolder = false;
         while (!rs.Eof()) {
             const qint32 folderId = Ids::ToId(rs.Fields(QStringLiteral("directory_id")));
             tree.addNode(QString::fromLatin1(RootKey), FolderKey(folderId),
                          rs.Fields(QStringLiteral("directory")).toString(), ImageFolder, ImageFolderOpen);
-            filter += QStringLiteral(" OR directory_id=") + id(folderId);
+            anyFolder = true;
             rs.MoveNext();
         }
-        filter = filter.mid(3);
-        if (!filter.isEmpty()) {
+        if (anyFolder) {
+            // All files of the category in one statement whose size does not grow with the
+            // number of folders.
             rs.Close();
-            rs.Open(QStringLiteral("SELECT * ") + QStringLiteral("FROM file ") + QStringLiteral("WHERE ") + filter,
+            rs.Open(QStringLiteral("SELECT * ") + QStringLiteral("FROM file ") +
+                        QStringLiteral("WHERE directory_id IN (SELECT directory_id FROM directories WHERE category_id=") +
+                        id(categoryId) + QStringLiteral(")"),
                     modADO::Conn(), CursorType::Unspecified, LockType::Unspecified);
             while (!rs.Eof()) {
                 tree.addNode(FolderKey(Ids::ToId(rs.Fields(QStringLiteral("directory_id")))),

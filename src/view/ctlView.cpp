@@ -2,6 +2,7 @@
 
 #include "core/EditMode.h"
 #include "core/Prompts.h"
+#include "core/TextFile.h"
 #include "ui/Twips.h"
 #include "core/Version.h"
 #include "ui/modMainUi.h"
@@ -16,7 +17,8 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
-#include <QSaveFile>
+#include <QFileDevice>
+#include <QMenu>
 #include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QTabBar>
@@ -75,6 +77,7 @@ ctlView::ctlView(Prompts &prompts, QWidget *parent)
     picCover->raise();
     picHelp->raise();
     picButtons->raise();
+    cmdEncoding->raise();
 
     lblTab->setText(ClearedCaption);
     lblNotes->setText(ClearedCaption);
@@ -165,6 +168,19 @@ void ctlView::buildBottom()
     lblHelp = new QLabel(picHelp);
     lblHelp->setObjectName(QStringLiteral("lblHelp"));
 
+    cmdEncoding = new QToolButton(this);
+    cmdEncoding->setObjectName(QStringLiteral("cmdEncoding"));
+    cmdEncoding->setAutoRaise(true);
+    cmdEncoding->setFocusPolicy(Qt::NoFocus);
+    cmdEncoding->setPopupMode(QToolButton::InstantPopup);
+    auto *reopen = new QMenu(cmdEncoding);
+    for (const TextCodec::Encoding encoding : TextCodec::reopenChoices()) {
+        reopen->addAction(QStringLiteral("Reopen as ") + TextCodec::name(encoding), this,
+                          [this, encoding] { ReopenAs(encoding); });
+    }
+    cmdEncoding->setMenu(reopen);
+    cmdEncoding->hide();
+
     picButtons = new QWidget(this);
     picButtons->setObjectName(QStringLiteral("picButtons"));
     static const char *const captions[] = {"-", "1", "2", "3", "4"};
@@ -226,6 +242,8 @@ void ctlView::layoutPane()
         cmd[i]->setGeometry(i * buttonSize, 0, buttonSize, buttonSize);
     const int buttonsWidth = buttonSize * StaffTemplates::Count;
     picButtons->setGeometry(w - buttonsWidth, h - (buttonSize + px(20)), buttonsWidth, buttonSize);
+    cmdEncoding->move(std::max(0, picButtons->x() - cmdEncoding->width() - px(120)),
+                      h - band + (band - cmdEncoding->height()) / 2);
 }
 
 void ctlView::layoutPages()
@@ -461,6 +479,7 @@ void ctlView::EditCurrent(bool editing)
         ClearAll();
         Clear();
         m_fileEdit = false;
+        cmdEncoding->hide();
         tbsTabs->setTabEnabled(1, true);
         tbsTabs->setTabEnabled(2, true);
         loadEditor(rtbText, kept);
@@ -501,44 +520,41 @@ void ctlView::RejectSave()
 
 bool ctlView::writeDiskFile(const QString &path, const QString &text)
 {
-    // CR LF line ends throughout, and the file ends with one line break: a text that
-    // already ends with a line break gets no second one, so opening and saving a file
-    // does not grow it by an empty line each time.
-    QString body = text;
-    body.replace(CrLf, QStringLiteral("\n"));
-    body.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    body.replace(QLatin1Char('\n'), CrLf);
-    if (!body.isEmpty() && !body.endsWith(CrLf))
-        body += CrLf;
-
-    const auto fail = [&](int number, const QString &reason) {
-        m_prompts.errorReport(number,
+    // The file goes back in the encoding, line ends and byte-order mark it came in, so a
+    // file saved unchanged is the same bytes. A character that encoding has no code for
+    // would be lost, so then the file becomes UTF-8 and the user is told.
+    TextCodec::Format format = m_fileFormat;
+    const bool toUtf8 = !TextCodec::fits(text, format.encoding);
+    if (toUtf8) {
+        format.encoding = TextCodec::Encoding::Utf8;
+        format.bom = false;
+    }
+    QString error;
+    if (!TextFile::write(path, TextCodec::encode(text, format), error)) {
+        m_prompts.errorReport(QFileDevice::WriteError,
                               QStringLiteral("The file \"%1\" could not be saved: %2")
-                                  .arg(QDir::toNativeSeparators(path), reason),
+                                  .arg(QDir::toNativeSeparators(path), error),
                               QString::fromLatin1(chordex::AppTitle));
         return false;
-    };
-    if (path.isEmpty())
-        return fail(QFileDevice::OpenError, QStringLiteral("No file name."));
-    if (QFileInfo(path).isDir())
-        return fail(QFileDevice::OpenError, QStringLiteral("The name is a folder."));
-
-    // Written to a temporary file first, so a failed save leaves the old file whole.
-    QSaveFile file(path);
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(file.error(), file.errorString());
-    const QByteArray bytes = body.toUtf8();
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        return fail(file.error(), file.errorString());
+    }
+    if (toUtf8) {
+        m_prompts.message(QStringLiteral("The file \"%1\" holds characters that %2 cannot store, "
+                                         "so it was saved as UTF-8.")
+                              .arg(QDir::toNativeSeparators(path), TextCodec::name(m_fileFormat.encoding)),
+                          QString::fromLatin1(chordex::AppTitle), Prompts::Icon::Information);
+        m_fileFormat = format;
+        showEncoding(false);
+    }
     return true;
 }
 
-void ctlView::FileEdit(const QString &path, const QString &text)
+void ctlView::FileEdit(const QString &path, const QString &text, const TextCodec::Format &format,
+                       bool guessed)
 {
     // Show page 1 before the flag freezes the tabs, so the text is on the page in view.
     SelectTab(1);
     m_fileEdit = true;
+    m_fileFormat = format;
     tbsTabs->setTabEnabled(1, false);
     tbsTabs->setTabEnabled(2, false);
     loadEditor(rtbText, text);
@@ -546,6 +562,51 @@ void ctlView::FileEdit(const QString &path, const QString &text)
     setTitleText(path);
     m_dirty = false;
     picCover->hide();
+    showEncoding(guessed);
+}
+
+void ctlView::showEncoding(bool guessed)
+{
+    cmdEncoding->setText(QStringLiteral("Encoding: ") + TextCodec::name(m_fileFormat.encoding));
+    // Only a guess can be wrong; a byte-order mark names the encoding for certain.
+    cmdEncoding->setEnabled(guessed);
+    cmdEncoding->setToolTip(guessed ? QStringLiteral("Reopen the file in another encoding")
+                                    : QString());
+    cmdEncoding->adjustSize();
+    cmdEncoding->setVisible(m_fileEdit);
+    layoutPane();
+}
+
+bool ctlView::ReopenAs(TextCodec::Encoding encoding)
+{
+    if (!m_fileEdit)
+        return false;
+    if (m_dirty
+        && m_prompts.message(QStringLiteral("Reopening the file in %1 discards your changes. Continue?")
+                                 .arg(TextCodec::name(encoding)),
+                             QStringLiteral("Reopen File"), Prompts::Icon::Exclamation,
+                             Prompts::Buttons::YesNo, Prompts::Answer::No)
+               != Prompts::Answer::Yes)
+        return false;
+    QByteArray bytes;
+    QString error;
+    if (!TextFile::read(m_title, bytes, error)) {
+        m_prompts.errorReport(QFileDevice::ReadError,
+                              QStringLiteral("The file \"%1\" could not be read: %2")
+                                  .arg(QDir::toNativeSeparators(m_title), error),
+                              QString::fromLatin1(chordex::AppTitle));
+        return false;
+    }
+    const TextCodec::Decoded decoded = TextCodec::decode(bytes, encoding);
+    if (decoded.binary)
+        return false;  // it was text when it was opened; a file replaced since is left alone
+    m_fileFormat = decoded.format;
+    m_tabText = decoded.text;
+    loadEditor(rtbText, decoded.text);
+    m_dirty = false;
+    lblHelp->setText(QStringLiteral("Edit Mode: No Changes - Select File"));
+    showEncoding(true);
+    return true;
 }
 
 void ctlView::SetOptions()

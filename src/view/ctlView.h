@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/TextCodec.h"
 #include "view/SearchOptions.h"
 
 #include <QString>
@@ -49,7 +50,16 @@ public:
     bool SaveCurrent();
     // Called by the host while it handles OnSaveChanges when it could not store the texts.
     void RejectSave();
-    void FileEdit(const QString &path, const QString &text);
+    // Opens a disk file for editing. The format is how the file was read; saving writes the
+    // text back the same way. guessed: no byte-order mark decided the encoding, so the user
+    // may reopen the file in another one.
+    void FileEdit(const QString &path, const QString &text,
+                  const TextCodec::Format &format = TextCodec::Format(), bool guessed = false);
+    bool FileEditing() const { return m_fileEdit; }
+    TextCodec::Format FileFormat() const { return m_fileFormat; }
+    // Reads the disk file being edited again in another encoding. Unsaved changes are
+    // discarded only after the user agrees. False when nothing was reopened.
+    bool ReopenAs(TextCodec::Encoding encoding);
     void SetOptions();
     TextEditor *TextRTB() const { return rtbText; }
     TextEditor *TextNotes() const { return rtbNotes; }
@@ -97,6 +107,7 @@ public:
     QLabel *lblHelp = nullptr;
     QWidget *picButtons = nullptr;
     std::array<QToolButton *, 5> cmd{};
+    QToolButton *cmdEncoding = nullptr;  // the disk file's encoding, with the reopen menu
 
 signals:
     void OnClear();
@@ -132,6 +143,7 @@ private:
     void setEditColours(bool editing);
     void setTemplateButtonsEnabled(bool enabled);
     bool writeDiskFile(const QString &path, const QString &text);
+    void showEncoding(bool guessed);
     void findInEditor(bool forward);
 
     Prompts &m_prompts;
@@ -140,6 +152,7 @@ private:
     QString m_notes;
     bool m_dirty = false;
     bool m_fileEdit = false;
+    TextCodec::Format m_fileFormat;
     bool m_fileSelected = false;
     bool m_loading = false;
     bool m_saveRejected = false;

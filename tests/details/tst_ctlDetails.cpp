@@ -8,6 +8,7 @@
 #include "ScriptedPrompts.h"
 #include "TestHome.h"
 
+#include <QHeaderView>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
@@ -174,6 +175,44 @@ private slots:
         for (const QList<QVariant> &args : clicks)
             clicked << args.at(0).toString();
         QTEST(clicked, "clicked");
+    }
+
+    // A click on a column header sorts the bookmark list by that column, without regard to
+    // case, keeping the order of equal texts and the selected bookmark.
+    void sortByColumnHeader_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QStringList>("keys");  // the list from top to bottom after the click
+        QTest::newRow("Bookmark") << 0 << QStringList{"1||1||3", "1||1||2", "1||1||1", "1||1||4"};
+        QTest::newRow("Description") << 1 << QStringList{"1||1||4", "1||1||1", "1||1||2", "1||1||3"};
+        QTest::newRow("File") << 2 << QStringList{"1||1||2", "1||1||4", "1||1||1", "1||1||3"};
+        QTest::newRow("Folder, equal texts keep their order") << 3 << QStringList{"1||1||1", "1||1||3", "1||1||2", "1||1||4"};
+        QTest::newRow("Category") << 4 << QStringList{"1||1||4", "1||1||3", "1||1||1", "1||1||2"};
+    }
+    void sortByColumnHeader()
+    {
+        QFETCH(int, column);
+        QFETCH(QStringList, keys);
+        ctlDetails pane(m_prompts);
+        pane.resize(900, 300);
+        pane.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&pane));
+        // key, category, folder, file, bookmark, description
+        pane.AddBookmark(1, "1||1||1", "rock", "Riffs", "Zebra", "Tři čuníci", "b-side");
+        pane.AddBookmark(2, "1||1||2", "Ska", "scales", "apple", "Café über", "C major");
+        pane.AddBookmark(3, "1||1||3", "Pop", "riffs", "Ölberg", "ballad", "D minor");
+        pane.AddBookmark(4, "1||1||4", "Blues", "Solos", "Mango", "Zither", "A blues");
+        pane.lvwBookmarks->setCurrentItem(pane.lvwBookmarks->topLevelItem(1));
+
+        QHeaderView *header = pane.lvwBookmarks->header();
+        const QPoint inSection(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
+                               header->height() / 2);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, inSection);
+        QStringList order;
+        for (int i = 0; i < pane.lvwBookmarks->topLevelItemCount(); ++i)
+            order << ListViewAdapter::key(*pane.lvwBookmarks->topLevelItem(i));
+        QCOMPARE(order, keys);
+        QCOMPARE(ListViewAdapter::key(*pane.lvwBookmarks->currentItem()), QString("1||1||2"));
     }
 };
 

@@ -6,6 +6,8 @@
 #include "view/ctlView.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QMenu>
 #include <QtTest>
@@ -116,22 +118,77 @@ private slots:
         QCOMPARE(f.w->ctlView1->lblTab->text(), caption);
     }
 
+    void cutAndCopyEnablePasteUntilTheNextRefresh_data()
+    {
+        QTest::addColumn<QString>("command");  // menu entry or toolbar button
+        QTest::addColumn<bool>("editing");
+        QTest::addColumn<QString>("textAfter");
+        QTest::newRow("Cut, menu") << "mnuEditCut" << true << "--1--|\r\nB|-----|";
+        QTest::newRow("Cut, button") << "cut" << true << "--1--|\r\nB|-----|";
+        QTest::newRow("Copy, menu") << "mnuEditCopy" << true << "e|--1--|\r\nB|-----|";
+        QTest::newRow("Copy, button") << "copy" << true << "e|--1--|\r\nB|-----|";
+        QTest::newRow("selection while viewing: both stay off") << "" << false << "e|--1--|\r\nB|-----|";
+    }
+
     void cutAndCopyEnablePasteUntilTheNextRefresh()
     {
+        QFETCH(QString, command);
+        QFETCH(bool, editing);
+        QFETCH(QString, textAfter);
         MainFixture f;
         f.openTestStore();
         f.clickFile(1, 1, 1);
-        f.w->mnuFileEdit->trigger();
+        if (editing)
+            f.w->mnuFileEdit->trigger();
         QVERIFY(!f.w->mnuEditCut->isEnabled());
-        f.w->ctlView1->rtbText->setSelection(0, 0, 0, 3);
-        QVERIFY(f.w->mnuEditCut->isEnabled());
-        QVERIFY(f.w->tbrButton("copy")->isEnabled());
+        QApplication::clipboard()->clear();
+        f.w->ctlView1->rtbText->setSelection(0, 0, 0, 2);
+        for (QAction *a : {f.w->mnuEditCut, f.w->mnuEditCopy, f.w->tbrButton("cut"), f.w->tbrButton("copy")})
+            QCOMPARE(a->isEnabled(), editing);
         QVERIFY(!f.w->mnuEditPaste->isEnabled());
-        f.w->mnuEditCopy->trigger();
+        if (command.isEmpty())
+            return;
+        if (command.startsWith("mnu"))
+            (command == "mnuEditCut" ? f.w->mnuEditCut : f.w->mnuEditCopy)->trigger();
+        else
+            f.w->tbr_ButtonClick(f.w->tbrButton(command));
+        QCOMPARE(f.w->ctlView1->rtbText->text(), textAfter);
+        QCOMPARE(QApplication::clipboard()->text(), QString("e|"));
         QVERIFY(f.w->mnuEditPaste->isEnabled());
         QVERIFY(f.w->tbrButton("paste")->isEnabled());
         f.w->RefreshCommands();
         QVERIFY(!f.w->mnuEditPaste->isEnabled());
+    }
+
+    // Undo and Redo in the Edit menu follow the active editor while editing, and are off
+    // outside edit mode.
+    void undoAndRedoFollowTheEditor()
+    {
+        MainFixture f;
+        f.openTestStore();
+        f.clickFile(1, 1, 1);
+        const auto state = [&] {
+            return QString("%1 %2").arg(f.w->mnuEditUndo->isEnabled()).arg(f.w->mnuEditRedo->isEnabled());
+        };
+        QCOMPARE(state(), QString("0 0"));
+        f.w->mnuFileEdit->trigger();
+        QCOMPARE(state(), QString("0 0"));  // loading the file is nothing to undo
+        QTest::keyClicks(f.w->ctlView1->rtbText, "x");
+        QCOMPARE(state(), QString("1 0"));
+        f.w->mnuEditUndo->trigger();
+        QCOMPARE(f.w->ctlView1->rtbText->text(), QString("e|--1--|\r\nB|-----|"));
+        QCOMPARE(state(), QString("0 1"));
+        f.w->mnuEditRedo->trigger();
+        QCOMPARE(f.w->ctlView1->rtbText->text(), QString("xe|--1--|\r\nB|-----|"));
+        QCOMPARE(state(), QString("1 0"));
+        f.w->ctlView1->SelectTab(2);  // the notes editor has nothing to undo
+        QCOMPARE(state(), QString("0 0"));
+        f.w->ctlView1->SelectTab(1);
+        QCOMPARE(state(), QString("1 0"));
+        f.prompts.answer(Prompts::Answer::No);
+        f.w->mnuFileCancel->trigger();
+        QCOMPARE(chordex::EditMode, 0);
+        QCOMPARE(state(), QString("0 0"));
     }
 
     void addCategoryAndFolderAsk_data()

@@ -48,8 +48,9 @@ private slots:
         QCOMPARE(doc.Notes(), QString("Swing it"));
         QCOMPARE(doc.Key(), QString("3||7||12"));
 
-        doc.SelectTabFile(3, 7, 13);  // a file without a content row: nothing changes
-        QCOMPARE(spy.count(), 2);
+        // a file without a content row is reported, not shown as an empty page
+        QVERIFY_THROWS_EXCEPTION(DbError, doc.SelectTabFile(3, 7, 13));
+        QCOMPARE(spy.count(), 1);
         QCOMPARE(doc.FileId(), QString("12"));
         QCOMPARE(doc.Title(), QString("Blues in A"));
 
@@ -65,18 +66,53 @@ private slots:
     {
         clsTablature doc;
         doc.SelectTabFile(3, 7, 12);
-        doc.UpdateFile("new tab", "new notes");
+        doc.UpdateFile("Jaromír – Tři čuníci\r\ne|--0--|", "Café über");
         QCOMPARE(StoreRows::scalar(m_path, "SELECT tab || '/' || notes FROM tablature WHERE file_id=12").toString(),
-                 QString("new tab/new notes"));
-        QCOMPARE(doc.Tablature(), QString("new tab"));
+                 QString("Jaromír – Tři čuníci\r\ne|--0--|/Café über"));
+        QCOMPARE(doc.Tablature(), QString("Jaromír – Tři čuníci\r\ne|--0--|"));
         QCOMPARE(doc.Title(), QString("Blues in A"));
 
         QSignalSpy spy(&doc, &clsTablature::OnBookmarkFileRename);
-        doc.RenameFile("Slow blues in A");
+        doc.RenameFile("Blues für Élise");
         QCOMPARE(spy.count(), 1);
         QCOMPARE(spy.at(0).at(0).toString(), QString("3||7||12"));
-        QCOMPARE(spy.at(0).at(1).toString(), QString("Slow blues in A"));
-        QCOMPARE(StoreRows::scalar(m_path, "SELECT filename FROM file WHERE file_id=12").toString(), QString("Slow blues in A"));
+        QCOMPARE(spy.at(0).at(1).toString(), QString("Blues für Élise"));
+        QCOMPARE(StoreRows::scalar(m_path, "SELECT filename FROM file WHERE file_id=12").toString(), QString("Blues für Élise"));
+        QCOMPARE(doc.Title(), QString("Blues für Élise"));
+    }
+
+    // A change whose row has gone writes nothing and says so; the document keeps what it had.
+    void changesToAMissingRowFail_data()
+    {
+        QTest::addColumn<QString>("removed");
+        QTest::addColumn<bool>("rename");
+        QTest::newRow("save, tab row gone") << "DELETE FROM tablature WHERE file_id=12" << false;
+        QTest::newRow("rename, file row gone") << "DELETE FROM file WHERE file_id=12" << true;
+    }
+
+    void changesToAMissingRowFail()
+    {
+        QFETCH(QString, removed);
+        QFETCH(bool, rename);
+        clsTablature doc;
+        doc.SelectTabFile(3, 7, 12);
+        StoreRows::exec(m_path, removed);
+        QSignalSpy spy(&doc, &clsTablature::OnBookmarkFileRename);
+        try {
+            if (rename)
+                doc.RenameFile("Gone");
+            else
+                doc.UpdateFile("lost tab", "lost notes");
+            QFAIL("the change reported success");
+        } catch (const DbError &e) {
+            QCOMPARE(e.number(), DbError::RowMissing);
+            QVERIFY(!e.description().isEmpty());
+        }
+        QCOMPARE(spy.count(), 0);
+        QCOMPARE(doc.Title(), QString("Blues in A"));
+        QCOMPARE(doc.Tablature(), QString("e|--5--|\r\nB|--5--|"));
+        QCOMPARE(count("SELECT count(*) FROM file WHERE filename='Gone'"), 0);
+        QCOMPARE(count("SELECT count(*) FROM tablature WHERE tab='lost tab'"), 0);
     }
 
     void bookmarkLifecycle()
@@ -86,23 +122,25 @@ private slots:
         QCOMPARE(doc.BookmarkExists(), QString());
 
         QSignalSpy inserted(&doc, &clsTablature::OnBookmarkInsert);
-        doc.InsertBookmark("Practise", "Every day");
+        doc.InsertBookmark("Übung", "Každý den");
         QCOMPARE(inserted.count(), 1);
         const QList<QVariant> args = inserted.at(0);
         QCOMPARE(args.at(0).toInt(), 1);
-        QCOMPARE(args.mid(1), QList<QVariant>({"3||7||12", "Guitar", "Riffs", "Blues in A", "Practise", "Every day"}));
+        QCOMPARE(args.mid(1), QList<QVariant>({"3||7||12", "Guitar", "Riffs", "Blues in A", "Übung", "Každý den"}));
         QCOMPARE(doc.BookmarkExists(), QString("3||7||12"));
 
         QVERIFY(doc.SelectBookmark(1));
-        QCOMPARE(doc.BookmarkTitle(), QString("Practise"));
+        QCOMPARE(doc.BookmarkTitle(), QString("Übung"));
+        QCOMPARE(doc.BookmarkDescription(), QString("Každý den"));
         QVERIFY(!doc.SelectBookmark(99));
-        QCOMPARE(doc.BookmarkTitle(), QString("Practise"));
+        QCOMPARE(doc.BookmarkTitle(), QString("Übung"));
 
         QSignalSpy updated(&doc, &clsTablature::OnBookmarkUpdate);
-        doc.UpdateBookmark(1, "Daily", "Ten minutes");
+        doc.UpdateBookmark(1, "Täglich", "Deset minut – každý den");
         QCOMPARE(updated.count(), 1);
+        QCOMPARE(updated.at(0), (QList<QVariant>{"3||7||12", "Täglich", "Deset minut – každý den"}));
         QCOMPARE(StoreRows::scalar(m_path, "SELECT bookmark || '/' || description FROM bookmarks").toString(),
-                 QString("Daily/Ten minutes"));
+                 QString("Täglich/Deset minut – každý den"));
 
         QSignalSpy deleted(&doc, &clsTablature::OnBookmarkDelete);
         doc.DeleteBookmark(99);  // not there: nothing deleted, the signal still names the file

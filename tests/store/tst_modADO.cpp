@@ -44,47 +44,48 @@ private slots:
         modADO::CloseConnection();
     }
 
+    // Each row breaks one thing only: the byte rows are not SQLite at all, the other rows start
+    // from a good store (or an empty SQLite file) and change just what their name says.
     void refusesWhatIsNotAStore_data()
     {
         QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<QString>("sql");  // run on an SQLite file when content is empty
-        QTest::newRow("random bytes") << QByteArray(4096, '\x5a') << QString();
-        QTest::newRow("text file") << QByteArray("e|--0--|\r\nB|--1--|\r\n") << QString();
+        QTest::addColumn<QString>("sql");     // run on a copy of the template, or on an empty SQLite file
+        QTest::addColumn<QString>("reason");  // a part of the error that names the row's fault
+        QTest::newRow("random bytes") << QByteArray(4096, '\x5a') << QString() << "is not a Chordex store.";
+        QTest::newRow("text file") << QByteArray("e|--0--|\r\nB|--1--|\r\n") << QString() << "is not a Chordex store.";
         QByteArray jet(4096, '\0');
         jet.replace(4, 15, "Standard Jet DB");
-        QTest::newRow("legacy Jet database") << jet << QString();
-        QTest::newRow("other SQLite file") << QByteArray() << QString("CREATE TABLE notes(x);");
-        QTest::newRow("stamped by another program")
-            << QByteArray()
-            << QString("PRAGMA application_id=42; CREATE TABLE categories(category_id, category);");
-        QTest::newRow("a table missing")
-            << QByteArray()
-            << QString("CREATE TABLE categories(category_id, category); CREATE TABLE directories(directory_id, category_id, directory);"
-                       "CREATE TABLE file(file_id, directory_id, filename); CREATE TABLE tablature(file_id, tab, notes);");
+        QTest::newRow("legacy Jet database") << jet << QString() << "is not a Chordex store.";
+        QTest::newRow("other SQLite file") << QByteArray() << QString("<empty>CREATE TABLE notes(x);")
+                                           << "no table \"categories\"";
+        QTest::newRow("stamped by another program") << QByteArray() << QString("PRAGMA application_id=42;")
+                                                    << "a database, but not a Chordex store";
+        QTest::newRow("a table missing") << QByteArray() << QString("DROP TABLE bookmarks;") << "no table \"bookmarks\"";
         QTest::newRow("bookmark columns reordered")
             << QByteArray()
-            << QString("CREATE TABLE categories(category_id, category); CREATE TABLE directories(directory_id, category_id, directory);"
-                       "CREATE TABLE file(file_id, directory_id, filename); CREATE TABLE tablature(file_id, tab, notes);"
-                       "CREATE TABLE bookmarks(bookmark_id, file_id, directory_id, category_id, bookmark, description);");
-        QTest::newRow("made by a newer version") << QByteArray() << QString("PRAGMA user_version=99;");
+            << QString("DROP TABLE bookmarks;"
+                       "CREATE TABLE bookmarks(bookmark_id, file_id, directory_id, category_id, bookmark, description);")
+            << "\"bookmarks\" does not have the expected columns";
+        QTest::newRow("made by a newer version") << QByteArray() << QString("PRAGMA user_version=99;") << "newer version";
     }
 
     void refusesWhatIsNotAStore()
     {
         QFETCH(QByteArray, content);
         QFETCH(QString, sql);
+        QFETCH(QString, reason);
         TestHome home;
         const QString good = home.newStore("Good");
         QVERIFY(modADO::OpenConnection(good, "Good"));
 
         QString bad = home.dbPath("Bad");
-        if (sql.startsWith("PRAGMA user_version")) {
-            bad = home.newStore("Bad");
-            StoreRows::exec(bad, sql);
-        } else if (content.isEmpty()) {
+        if (sql.startsWith("<empty>")) {
             QFile f(bad);
             QVERIFY(f.open(QIODevice::WriteOnly));  // an empty file is a new SQLite database
             f.close();
+            StoreRows::exec(bad, sql.mid(7));
+        } else if (!sql.isEmpty()) {
+            bad = home.newStore("Bad");
             StoreRows::exec(bad, sql);
         } else {
             QFile f(bad);
@@ -97,7 +98,7 @@ private slots:
         QVERIFY(modADO::NoStoreOpen());  // not the good store either
         QCOMPARE(modADO::StoreName(), QString());
         QCOMPARE(modADO::StorePath(), QString());
-        QVERIFY(!modADO::LastOpenError().isEmpty());
+        QVERIFY2(modADO::LastOpenError().contains(reason), qPrintable(modADO::LastOpenError()));
         QVERIFY(modADO::LastOpenErrorNumber() != 0);
         QFile f(bad);
         QVERIFY(f.open(QIODevice::ReadOnly));

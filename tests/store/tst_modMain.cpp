@@ -174,6 +174,54 @@ private slots:
         QCOMPARE(empty.log, QStringList({"clear", ">ROOT Cat 5/0", "expand ROOT"}));
     }
 
+    // More rows than the engine allows terms in one condition: the statements must not grow
+    // with the number of folders or files.
+    void largeCategoryFillsTheWholeTree()
+    {
+        StoreRows::exec(m_path,
+            "INSERT INTO categories(category) VALUES ('Grosse Sammlung');"
+            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n WHERE i<1200) "
+            "INSERT INTO directories(category_id, directory) SELECT 4, printf('Složka %04d', i) FROM n;"
+            "INSERT INTO file(directory_id, filename) SELECT directory_id, 'Tři čuníci ' || directory_id "
+            "FROM directories WHERE category_id=4;");
+        ScriptedPrompts prompts;
+        LogTree tree;
+        modMain::FillFolders(prompts, 4, tree);
+        QCOMPARE(prompts.asked.size(), 0);
+        QCOMPARE(tree.log.filter(QRegularExpression("^ROOT>D_")).size(), 1200);
+        const QStringList files = tree.log.filter(QRegularExpression("^D_\\d+>F_"));
+        QCOMPARE(files.size(), 1200);
+        QVERIFY(files.contains("D_1204>F_1206 Tři čuníci 1204 4/0"));  // each file under its own folder
+        QVERIFY(files.contains("D_5>F_7 Tři čuníci 5 4/0"));
+    }
+
+    void largeFolderIsRemovedInOneTransaction_data()
+    {
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("removed") << false;
+        QTest::newRow("last step refused, nothing removed") << true;
+    }
+
+    void largeFolderIsRemovedInOneTransaction()
+    {
+        QFETCH(bool, refused);
+        StoreRows::exec(m_path,
+            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n WHERE i<1500) "
+            "INSERT INTO file(directory_id, filename) SELECT 4, 'Café über ' || i FROM n;"
+            "INSERT INTO tablature(file_id, tab, notes) SELECT file_id, 'e|--0--|', '' FROM file WHERE directory_id=4;");
+        if (refused)
+            StoreRows::exec(m_path, "CREATE TRIGGER keep BEFORE DELETE ON directories BEGIN SELECT RAISE(ABORT, 'locked'); END;");
+        ScriptedPrompts prompts;
+        prompts.answer(Prompts::Answer::Yes);
+        if (refused)
+            QVERIFY_THROWS_EXCEPTION(DbError, modMain::RemoveFolder(prompts, 4, "Blues"));
+        else
+            QVERIFY(modMain::RemoveFolder(prompts, 4, "Blues"));
+        QCOMPARE(count("file"), refused ? 1506 : 6);
+        QCOMPARE(count("tablature"), refused ? 1506 : 6);
+        QCOMPARE(count("directories"), refused ? 4 : 3);
+    }
+
     void fillErrorsAreReported()
     {
         StoreRows::exec(m_path, "DROP TABLE file; CREATE TABLE file(x);");

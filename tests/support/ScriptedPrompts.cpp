@@ -14,6 +14,8 @@ Prompts::Answer ScriptedPrompts::message(const QString &text, const QString &tit
                                          Buttons buttons, Answer defaultAnswer)
 {
     asked.append({Kind::Message, text, title, icon, buttons, defaultAnswer, {}, {}});
+    if (const auto fixed = m_fixed.constFind(text); fixed != m_fixed.constEnd())
+        return *fixed;
     if (m_answers.empty())
         return defaultAnswer;
     Answer a = m_answers.front();

@@ -2,6 +2,7 @@
 
 #include "core/Prompts.h"
 
+#include <QHash>
 #include <QList>
 
 #include <deque>
@@ -31,6 +32,8 @@ public:
     QList<Question> asked;
 
     void answer(Answer a) { m_answers.push_back(a); }
+    // Every message with exactly this text gets this answer; the queue serves the others.
+    void answerAlways(const QString &text, Answer a) { m_fixed.insert(text, a); }
     void answerInput(const QString &text) { m_inputs.push_back(text); }
     void cancelInput() { m_inputs.push_back(std::nullopt); }
     void answerFile(const QString &path) { m_files.push_back(path); }
@@ -50,6 +53,7 @@ public:
 
 private:
     std::deque<Answer> m_answers;
+    QHash<QString, Answer> m_fixed;
     std::deque<std::optional<QString>> m_inputs;
     std::deque<QString> m_files;
     std::deque<std::function<int(QDialog &)>> m_modals;

@@ -209,13 +209,13 @@ void tst_ctlTree::events_data()
         "5 12 -");
     row("SelectNode in another category", "select 5||20||50",
         "OnCategoryClick(5), OnTreeClick, OnTreeClick, OnFileClick(5,20,50)", "5 20 F_50 file");
-    row("AddNode without tab text: OnFileAdd last", "select 3||11 / add 3;11;New Song;",
+    row("AddNode without tab text: OnFileAdd last", "select 3||11 / add 3;11;Tři čuníci;",
         "OnTreeClick, OnFileClick(3,11,%1), OnFileAdd", "3 11 F_%1 file");
-    row("AddNode with tab text, other category: folder first, no OnFileAdd", "select 3||11 / add 5;20;Riff;e-3-",
+    row("AddNode with tab text, other category: folder first, no OnFileAdd", "select 3||11 / add 5;20;Café über;e-3-",
         "OnCategoryClick(5), OnTreeClick, OnTreeClick, OnFolderClick(5,20), OnTreeClick, OnFileClick(5,20,%1)",
         "5 20 F_%1 file");
-    row("AddFolder after its siblings", "folder Aardvark", "OnTreeClick, OnFolderClick(3,%1)", "3 %1 D_%1 folder");
-    row("AddCategory", "category   Jazz  ", "OnCategoryClick(%1), OnTreeClick", "%1 0 -");
+    row("AddFolder after its siblings", "folder Ärger Aardvark", "OnTreeClick, OnFolderClick(3,%1)", "3 %1 D_%1 folder");
+    row("AddCategory", "category   Jaromír Jazz  ", "OnCategoryClick(%1), OnTreeClick", "%1 0 -");
     // A stale path changes nothing; the user is told.
     const QString on50 = "select 5||20||50 / select ", file = "The file could not be found.",
                   folder = "The folder could not be found.", stay = "5 20 F_50 file";
@@ -224,6 +224,9 @@ void tst_ctlTree::events_data()
     row("deleted folder", on50 + "5||99", folder, stay);
     row("deleted category", on50 + "9||12", folder, stay);
     row("key not in the tree", on50 + "F_40", file, stay);
+    row("deleted file, shown category", on50 + "5||20||99", file, stay);
+    row("deleted folder, shown category", on50 + "5||21", folder, stay);
+    row("file of another folder, shown category", "select 3||11||41 / select 3||12||41", file, "3 11 F_41 file");
     row("not a path", on50 + "x||y", folder, stay);
 }
 

@@ -265,7 +265,8 @@ void tst_ctlView::diskFileSave_data()
     QTest::newRow("saved") << "ok";
     QTest::newRow("path is a folder") << "folder";
     QTest::newRow("folder missing") << "missing";
-    QTest::newRow("read-only folder") << "read-only";
+    // unwritable for every user, root included: a folder that is a regular file
+    QTest::newRow("path under a regular file") << "under-file";
 }
 
 void tst_ctlView::diskFileSave()
@@ -277,13 +278,13 @@ void tst_ctlView::diskFileSave()
         path = dir.path();
     } else if (kind == "missing") {
         path = dir.filePath(QStringLiteral("none/song.tab"));
-    } else if (kind == "read-only") {
-        const QString folder = dir.filePath(QStringLiteral("ro"));
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("ro")));
-        QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
-        if (QFileInfo(folder).isWritable())
-            QSKIP("this user can write into read-only folders");
-        path = folder + QStringLiteral("/song.tab");
+    } else if (kind == "under-file") {
+        const QString plain = dir.filePath(QStringLiteral("plain.txt"));
+        QFile file(plain);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("not a folder");
+        file.close();
+        path = plain + QStringLiteral("/song.tab");
     }
     const bool ok = kind == "ok";
 
