@@ -2,6 +2,7 @@
 #include "app/CommandLine.h"
 #include "app/frmSplash.h"
 #include "mainwindow/frmMain.h"
+#include "browser/WebEngineSetup.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -14,6 +15,7 @@ int main(int argc, char *argv[])
         return CommandLine::Run(app);
     }
 
+    WebEngineSetup::Prepare();
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral(CHORDEX_APP_ID));
     // Every platform plugin should find the installed theme, not only the desktop ones.

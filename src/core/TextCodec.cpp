@@ -304,10 +304,9 @@ Decoded decode(const QByteArray &bytes)
     bool bigEndian = false;
     if (looksUtf16(bytes, &bigEndian))
         return decode(bytes, bigEndian ? Encoding::Utf16BE : Encoding::Utf16LE);
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    const QString asUtf8 = utf8(bytes);
-    if (!utf8.hasError())
-        return decode(bytes, Encoding::Utf8);
+    Decoded asUtf8 = decode(bytes, Encoding::Utf8);
+    if (asUtf8.invalid == 0)
+        return asUtf8;
     return decode(bytes, guessSingleByte(bytes));
 }
 

@@ -14,6 +14,7 @@ class QTimer;
 class QToolBar;
 class Splitter;
 class clsTablature;
+class ctlBrowser;
 class frmHelp;
 class ctlDetails;
 class frmSelector;
@@ -118,6 +119,7 @@ public:
     ctlTree *ctlTree1 = nullptr;
     ctlDetails *ctlDetails1 = nullptr;
     ctlView *ctlView1 = nullptr;
+    ctlBrowser *ctlBrowser1 = nullptr;  // on the view's third page
     Splitter *Splitter1 = nullptr;
     Splitter *Splitter2 = nullptr;
     QWidget *picToolBar = nullptr;
@@ -191,6 +193,10 @@ private:
     QAction *addCommand(QMenu *menu, const QString &caption, const QKeySequence &shortcut,
                         void (frmMain::*handler)());
     void setButtons(std::initializer_list<int> positions, bool enabled);
+
+    // frmMainBrowser.cpp
+    void buildBrowser();
+    void ctlView_DirectImport(const QString &address, const QString &title, const QString &text);
 
     // frmMainFiles.cpp
     void connectFiles();

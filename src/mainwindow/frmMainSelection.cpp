@@ -32,9 +32,8 @@ void frmMain::connectPanes()
     connect(ctlView1, &ctlView::OnSaveFileChanges, this, &frmMain::ctlView_OnSaveFileChanges);
     connect(ctlView1, &ctlView::OnEditComplete, this, &frmMain::ctlView_OnEditComplete);
 
-    // Editing commands forward to the view.
-    // Undo and Redo follow the editor while editing: each change, command and tab switch
-    // asks the view again.
+    // Editing commands forward to the view. Undo and Redo follow the editor while editing:
+    // each change, command and tab switch asks the view again.
     connect(mnuEditUndo, &QAction::triggered, this, [this] {
         ctlView1->Undo();
         ctlView1->SetUndoRedo();

@@ -606,6 +606,13 @@ bool ctlView::ReopenAs(TextCodec::Encoding encoding)
     m_dirty = false;
     lblHelp->setText(QStringLiteral("Edit Mode: No Changes - Select File"));
     showEncoding(true);
+    if (decoded.invalid > 0) {
+        m_prompts.message(QStringLiteral("%1 part(s) of the file are not valid %2. They are shown as %3, "
+                                         "and saving the file would keep them so.")
+                              .arg(decoded.invalid)
+                              .arg(TextCodec::name(encoding), QString(QChar::ReplacementCharacter)),
+                          QStringLiteral("Reopen File"), Prompts::Icon::Exclamation);
+    }
     return true;
 }
 

@@ -2,6 +2,7 @@
 #include "StoreRows.h"
 #include "core/EditMode.h"
 #include "details/ctlDetails.h"
+#include "store/clsTablature.h"
 #include "store/modADO.h"
 #include "tree/TreeControl.h"
 #include "tree/ctlTree.h"
@@ -28,6 +29,7 @@ private slots:
         QTest::addColumn<QString>("removed");
         QTest::newRow("tab row deleted behind the window") << "DELETE FROM tablature WHERE file_id=2";
         QTest::newRow("file and tab row deleted") << "DELETE FROM tablature WHERE file_id=2; DELETE FROM file WHERE file_id=2";
+        QTest::newRow("no document object") << "";
     }
 
     void aSaveThatFindsNoRowKeepsTheEdit()
@@ -39,7 +41,10 @@ private slots:
         f.w->mnuFileEdit->trigger();
         const QString typed = QStringLiteral("Café über\r\ne|--2--|");
         f.w->ctlView1->rtbText->setText(typed);
-        StoreRows::exec(f.store, removed);
+        if (removed.isEmpty())
+            f.w->objTablature.reset();
+        else
+            StoreRows::exec(f.store, removed);
 
         f.w->mnuFileSave->trigger();
         QCOMPARE(f.prompts.count(ScriptedPrompts::Kind::Message), 1);
