@@ -29,18 +29,34 @@ void AddressBox::selectTrimmedText()
     lineEdit()->setSelection(0, lineEdit()->text().trimmed().size());
 }
 
+void AddressBox::keyPressEvent(QKeyEvent *event)
+{
+    if (!keyPress(event))
+        QComboBox::keyPressEvent(event);
+}
+
+void AddressBox::focusInEvent(QFocusEvent *event)
+{
+    QComboBox::focusInEvent(event);
+    selectOnFocus();
+}
+
+void AddressBox::selectOnFocus()
+{
+    // After the click that gave the focus has placed the caret.
+    QTimer::singleShot(0, this, [this] {
+        if (hasFocus() || lineEdit()->hasFocus())
+            selectTrimmedText();
+    });
+}
+
 bool AddressBox::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == lineEdit()) {
         if (event->type() == QEvent::KeyPress)
             return keyPress(static_cast<QKeyEvent *>(event));
-        if (event->type() == QEvent::FocusIn) {
-            // After the click that gave the focus has placed the caret.
-            QTimer::singleShot(0, this, [this] {
-                if (lineEdit()->hasFocus())
-                    selectTrimmedText();
-            });
-        }
+        if (event->type() == QEvent::FocusIn)
+            selectOnFocus();
     }
     return QComboBox::eventFilter(watched, event);
 }

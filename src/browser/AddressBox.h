@@ -24,10 +24,15 @@ signals:
     void RecordRequested();
 
 protected:
+    // Keys reach the box itself (its text field's focus proxy) and are passed on to the
+    // field; keys sent to the field directly pass the filter.
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    bool keyPress(class QKeyEvent *key);
+    bool keyPress(QKeyEvent *key);
+    void selectOnFocus();
     void AutoCompleteAddress(const QString &typed);
     void selectTrimmedText();
 
