@@ -1,14 +1,14 @@
 #include "MainFixture.h"
 #include "StoreRows.h"
-#include "core/EditMode.h"
 #include "dialogs/frmDatabase.h"
 #include "dialogs/frmMaintenance.h"
 #include "store/modADO.h"
+#include "store/modSettings.h"
 #include "tree/ctlTree.h"
-#include "view/TextEditor.h"
 #include "view/ctlView.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
@@ -28,13 +28,15 @@ class tst_frmMainStores : public QObject
         return out;
     }
 
-    // The store manager's handler: choose the store by name and open it.
-    static std::function<int(QDialog &)> openIn(const QString &name)
+    // The store manager's handler: choose the store by name, set or clear the start-up check
+    // box, and open it.
+    static std::function<int(QDialog &)> openIn(const QString &name, bool setStart = false)
     {
-        return [name](QDialog &dialog) {
+        return [name, setStart](QDialog &dialog) {
             auto &d = dynamic_cast<frmDatabase &>(dialog);
             d.lvListView->setCurrentItem(d.lvListView->findItems(name, Qt::MatchExactly).value(0));
-            d.cmdOpen_Click();
+            d.chkSetStart->setChecked(setStart);
+            emit d.lvListView->itemDoubleClicked(d.lvListView->currentItem());
             return int(QDialog::Accepted);
         };
     }
@@ -43,8 +45,8 @@ private slots:
     void openChordex_data()
     {
         QTest::addColumn<bool>("button");
-        QTest::newRow("menu entry") << false;
-        QTest::newRow("toolbar button") << true;
+        QTest::newRow("menu entry, start-up box clear") << false;
+        QTest::newRow("toolbar button, start-up box set") << true;
     }
 
     void openChordex()
@@ -54,7 +56,7 @@ private slots:
         f.openTestStore();
         const QString other = f.home.newStore("Other");
         StoreRows::exec(other, "INSERT INTO categories(category) VALUES ('Banjo');");
-        f.prompts.answerModal(openIn("Other"));
+        f.prompts.answerModal(openIn("Other", button));
         if (button)
             f.w->tbr_ButtonClick(f.w->tbrButton(QStringLiteral("db")));
         else
@@ -65,6 +67,9 @@ private slots:
         QCOMPARE(modADO::StorePath(), other);
         QCOMPARE(categories(*f.w), QStringList{"Banjo"});
         QVERIFY(!f.w->DatabaseForm);
+        // the start-up store changes only when the box was set
+        QCOMPARE(modSettings::GetSetting("Settings", "ChordexFile", "<none>"), button ? other : QString("<none>"));
+        QCOMPARE(modSettings::GetSetting("Settings", "ChordexName", "<none>"), QString(button ? "Other" : "<none>"));
     }
 
     void maintenanceReloadsOnlyAfterAChange_data()
@@ -147,35 +152,6 @@ private slots:
         QCOMPARE(f.prompts.count(ScriptedPrompts::Kind::Modal), 3);
         QVERIFY(categories(*f.w).isEmpty());
         QVERIFY(!f.w->MaintForm);
-    }
-
-    void maintenanceWhileEditingAsksFirst_data()
-    {
-        QTest::addColumn<int>("answer");
-        QTest::addColumn<bool>("opened");
-        QTest::addColumn<QString>("stored");
-        QTest::newRow("Cancel keeps editing") << int(Prompts::Answer::Cancel) << false << "e|--2--|";
-        QTest::newRow("Yes saves first") << int(Prompts::Answer::Yes) << true << "e|--8--|";
-    }
-
-    void maintenanceWhileEditingAsksFirst()
-    {
-        QFETCH(int, answer);
-        QFETCH(bool, opened);
-        QFETCH(QString, stored);
-        MainFixture f;
-        f.openTestStore();
-        f.clickFile(1, 1, 2);
-        f.w->mnuFileEdit->trigger();
-        f.w->ctlView1->rtbText->setText("e|--8--|");
-        f.prompts.answer(Prompts::Answer(answer));
-        f.w->tbr_ButtonClick(f.w->tbrButton(QStringLiteral("maint")));
-        QCOMPARE(f.prompts.asked.first().text, QString("Do you wish to save your changes?"));
-        QCOMPARE(f.prompts.count(ScriptedPrompts::Kind::Modal), opened ? 1 : 0);
-        QCOMPARE(chordex::EditMode, opened ? 0 : 1);
-        QCOMPARE(StoreRows::scalar(f.store, "SELECT tab FROM tablature WHERE file_id=2").toString(), stored);
-        if (!opened)
-            QCOMPARE(f.w->ctlView1->rtbText->text(), QString("e|--8--|"));
     }
 };
 
