@@ -39,6 +39,8 @@ struct BenchResult
 
 int runStoreBench(const QString &dir, std::vector<BenchResult> &results);
 void runTreeBench(const BenchStore &store, std::vector<BenchResult> &results);
+// Prints one line per search case; false when a bound is not met.
+bool runSearchBench(const QString &dir);
 // A category of 2,000 folders and a folder of 5,000 files, against 20 and 50.
 void runScaleBench(const QString &dir, std::vector<BenchResult> &results);
 double PeakMemoryMb();

@@ -34,6 +34,7 @@ int main(int argc, char *argv[])
         std::printf("%-46s %9.3f ms %9.3f ms %8.2f%s\n", qPrintable(r.name), r.smallMs, r.largeMs, ratio,
                     bad ? qPrintable(QString("  (over %1)").arg(r.boundRatio)) : "");
     }
+    ok = runSearchBench(dir.path()) && ok;
     const double peak = PeakMemoryMb();
     std::printf("\npeak memory: %.1f MB (bound 200 MB)\n", peak);
     ok = ok && peak < 200;

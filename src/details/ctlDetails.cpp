@@ -70,7 +70,7 @@ ctlDetails::ctlDetails(Prompts &prompts, QWidget *parent) : QWidget(parent), m_p
 
     lblSearchResults = new QLabel(QStringLiteral(" Search Results:"), picTabContainer[1]);
     lvwSearchResults = makeReportList(picTabContainer[1]);
-    lvwSearchResults->setColumnCount(0);  // the search gives the list its columns
+    buildSearchList();
 
     tbrTools = new QToolBar(this);
     tbrTools->setIconSize(QSize(16, 16));
@@ -108,6 +108,9 @@ ctlDetails::~ctlDetails()
 {
     // Deleting the children moves the focus; this object must not hear of it any more.
     disconnect(m_focusConnection);
+    ++m_searchRun;
+    lvwSearchResults->removeEventFilter(this);
+    lvwSearchResults->viewport()->removeEventFilter(this);
     lvwBookmarks->removeEventFilter(this);
     lvwBookmarks->viewport()->removeEventFilter(this);
     writeColumnWidths();
@@ -123,7 +126,8 @@ void ctlDetails::buildBookmarkList()
     readColumnWidths();
 
     lvwBookmarks->header()->setSectionsClickable(true);
-    connect(lvwBookmarks->header(), &QHeaderView::sectionClicked, this, &ctlDetails::sortBookmarks);
+    connect(lvwBookmarks->header(), &QHeaderView::sectionClicked, this,
+            [this](int column) { sortList(lvwBookmarks, column); });
 
     // Presses, double clicks and keys are handled around the list's own handling, so that the
     // selection a click makes is the one the events report.
@@ -179,6 +183,9 @@ void ctlDetails::ClearBookmarks()
 
 void ctlDetails::ClearSearch()
 {
+    ++m_searchRun;  // a search still reading rows stops at its next yield
+    m_searching = false;
+    m_lastSearch = {};
     lvwSearchResults->clear();
     lblSearchResults->setText(QStringLiteral(" Search Results:"));
 }
@@ -281,6 +288,8 @@ bool ctlDetails::eventFilter(QObject *watched, QEvent *event)
 {
     if (m_forwarding)
         return false;
+    if (watched == lvwSearchResults || watched == lvwSearchResults->viewport())
+        return searchListEvent(watched, event);
 
     if (watched == lvwBookmarks->viewport()) {
         if (event->type() == QEvent::MouseButtonPress) {
@@ -362,19 +371,20 @@ bool ctlDetails::selectedBookmarkId(qint32 &bookmarkId) const
     return true;
 }
 
-void ctlDetails::sortBookmarks(int column)
+void ctlDetails::sortList(QTreeWidget *list, int column)
 {
-    QTreeWidgetItem *selected = selectedBookmark();
+    const QList<QTreeWidgetItem *> selected = list->selectedItems();
     QList<QTreeWidgetItem *> items;
-    items.reserve(lvwBookmarks->topLevelItemCount());
-    while (lvwBookmarks->topLevelItemCount() > 0)
-        items.append(lvwBookmarks->takeTopLevelItem(0));
+    items.reserve(list->topLevelItemCount());
+    while (list->topLevelItemCount() > 0)
+        items.append(list->takeTopLevelItem(list->topLevelItemCount() - 1));
+    std::reverse(items.begin(), items.end());
     std::stable_sort(items.begin(), items.end(), [column](const QTreeWidgetItem *a, const QTreeWidgetItem *b) {
         return QString::compare(a->text(column), b->text(column), Qt::CaseInsensitive) < 0;
     });
-    lvwBookmarks->addTopLevelItems(items);
-    if (selected)
-        lvwBookmarks->setCurrentItem(selected);
+    list->addTopLevelItems(items);
+    if (!selected.isEmpty())
+        list->setCurrentItem(selected.first());
 }
 
 // --- tabs, focus, layout ---------------------------------------------------------------------

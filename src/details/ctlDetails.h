@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
 class Prompts;
 class QAction;
@@ -54,6 +55,31 @@ public:
     void EditBookmark();
     void DeleteBookmark();
 
+    // Relabelling after folders and files moved or were renamed. Key parts are compared as
+    // whole numbers. When a name cannot be read from the store the list is reloaded, so it
+    // never shows a half-done change; a failing reload reaches the caller.
+    void RenameBookmarkFolders(const QString &categoryFolder, const QString &newName);
+    void UpdateBookmarkFolder(const QString &newPart, const QString &oldPart);
+    void UpdateBookmarkFolderCat(const QString &newPath, const QString &oldPath);
+    void UpdateBookmarkCategories(const QString &newCategoryId, const QString &oldCategoryId,
+                                  const QString &folderId);
+
+    // The full-text search of the open store into the result list (tab 2). It yields to the
+    // event loop while rows arrive; a newer search, ClearSearch (or ClearAll, Reset) and a
+    // store switch end it early, and it then returns false and reports nothing. Store errors
+    // (DbError) reach the caller after the list and its label are reset.
+    bool Search(const QString &searchText, bool inTitles, bool inTab, bool inNotes);
+    bool Searching() const { return m_searching; }
+    struct SearchRequest
+    {
+        QString text;
+        bool inTitles = false;
+        bool inTab = false;
+        bool inNotes = false;
+    };
+    // The search whose results the list holds (empty text when it holds none).
+    const SearchRequest &LastSearch() const { return m_lastSearch; }
+
     QTabBar *tbsTabs = nullptr;
     std::array<QWidget *, 2> picTabContainer{};  // [0] is tab 1, [1] is tab 2
     QLabel *lblBookmarks = nullptr;
@@ -89,7 +115,14 @@ private:
     void bookmarkItemClick();
     QTreeWidgetItem *selectedBookmark() const;
     bool selectedBookmarkId(qint32 &bookmarkId) const;
-    void sortBookmarks(int column);
+    static void sortList(QTreeWidget *list, int column);
+    void buildSearchList();
+    bool searchListEvent(QObject *watched, QEvent *event);
+    void searchItemClick();
+    QTreeWidgetItem *selectedResult() const;
+    // Runs `prepare` (the name look-ups), then `change` on every bookmark item; a DbError
+    // from `prepare` reloads the list instead.
+    void relabel(const std::function<void()> &prepare, const std::function<void(QTreeWidgetItem &)> &change);
     void readColumnWidths();
     void writeColumnWidths() const;
     bool forwardEvent(QObject *watched, QEvent *event);
@@ -100,4 +133,7 @@ private:
     QMetaObject::Connection m_focusConnection;
     bool m_hasFocus = false;
     bool m_forwarding = false;
+    quint64 m_searchRun = 0;  // raised by every search and every clearing of the results
+    bool m_searching = false;
+    SearchRequest m_lastSearch;
 };

@@ -253,6 +253,7 @@ void frmMain::Form_Unload()
     if (m_unloaded)
         return;
     m_unloaded = true;
+    stopSearch();
     const bool treeShown = mnuViewTree->isChecked();
     const bool detailsShown = mnuViewDetails->isChecked();
     modSettings::SaveSetting(Section, QStringLiteral("Tree"), modSettings::BoolText(treeShown));

@@ -17,6 +17,8 @@ class clsTablature;
 class ctlBrowser;
 class frmHelp;
 class ctlDetails;
+class frmBookmark;
+class frmSearch;
 class frmSelector;
 class ctlTree;
 class ctlView;
@@ -77,6 +79,19 @@ public:
     // save question when the text changed (Yes saves, No discards). False when the user
     // cancelled or the save failed: the command must then do nothing.
     bool EndEditFirst();
+
+    // Search and bookmarks (frmMainSearch.cpp, frmMainBookmarks.cpp). mnuBookmarkFile_Click is
+    // also the answer to the tree's OnBookmarkFile.
+    void mnuEditSearch_Click();
+    void mnuBookmarkFile_Click();
+    void mnuEditBookmark_Click();
+    void mnuBookmarkDelete_Click();
+    void ctlDetails_OnBookmarkEdit(qint32 bookmarkId);
+    void ctlDetails_OnDelete(qint32 bookmarkId);
+    void ctlDetails_OnSearchClick(const QString &treePath);
+    void SearchForm_OnSearch(const QString &searchText, qint16 inTitles, qint16 inTab, qint16 inNotes);
+    QPointer<frmSearch> SearchForm;      // while the search dialog exists
+    QPointer<frmBookmark> BookmarkForm;  // while the bookmark dialog is shown
 
     // Files in and out: open a disk file for editing, export, print (frmMainFiles.cpp)
     void mnuFileOpen_Click();
@@ -225,6 +240,12 @@ private:
     void ctlView_OnEditComplete();
     void objTablature_OnTabSelect();
     void releaseDocument();
+
+    // frmMainSearch.cpp, frmMainBookmarks.cpp
+    void connectSearchAndBookmarks();
+    void connectDocument(clsTablature &doc);  // its bookmark events update the details pane
+    void stopSearch();                         // closes the dialog and ends a running search
+    void selectFirstMatch(const QString &treePath);
     void enablePanes(bool enabled);
 
     // frmMainNewFile.cpp

@@ -23,7 +23,6 @@ void frmMain::connectPanes()
     connect(ctlDetails1, &ctlDetails::OnHideDetails, this, &frmMain::mnuViewDetails_Click);
     connect(ctlDetails1, &ctlDetails::OnDetailsClicked, this, &frmMain::ctlDetails_OnDetailsClicked);
     connect(ctlDetails1, &ctlDetails::OnBookmarkClick, this, &frmMain::ctlDetails_OnBookmarkClick);
-    connect(ctlDetails1, &ctlDetails::OnSearchClick, ctlTree1, &ctlTree::SelectNode);
 
     connect(ctlView1, &ctlView::OnChange, this, &frmMain::ctlView_OnChange);
     connect(ctlView1, &ctlView::OnEnableCutCopy, this, &frmMain::ctlView_OnEnableCutCopy);
@@ -52,6 +51,7 @@ void frmMain::connectPanes()
     connect(mnuFindPrevious, &QAction::triggered, ctlView1, &ctlView::FindPrevious);
     connect(mnuEditReplace, &QAction::triggered, ctlView1, &ctlView::RunReplace);
     connect(mnuEditSelectAll, &QAction::triggered, ctlView1, &ctlView::SelectAll);
+    connectSearchAndBookmarks();
 }
 
 void frmMain::releaseDocument()
@@ -102,6 +102,7 @@ void frmMain::ctlTree_OnFileClick(qint32 categoryId, qint32 folderId, qint32 fil
     auto doc = std::make_unique<clsTablature>();
     clsTablature *raw = doc.get();
     connect(raw, &clsTablature::OnTabSelect, this, &frmMain::objTablature_OnTabSelect);
+    connectDocument(*raw);
     objTablature = std::move(doc);
     const bool loaded = guard([&] { objTablature->SelectTabFile(categoryId, folderId, fileId); });
     if (!loaded) {

@@ -1,6 +1,7 @@
 #include "store/Connection.h"
 
 #include "store/DbError.h"
+#include "store/LikePattern.h"
 #include "store/Statement.h"
 
 #include <QFileInfo>
@@ -53,6 +54,7 @@ void Connection::Open(const QString &filePath)
     }
     sqlite3_busy_timeout(db, 2000);
     sqlite3_extended_result_codes(db, 1);
+    RegisterLike(db);  // LIKE ignores case in every alphabet, not only A to Z
     m_db = db;
     try {
         checkStore();

@@ -158,23 +158,55 @@ bool clsTablature::SelectBookmark(qint32 bookmarkId)
     return found;
 }
 
-void clsTablature::UpdateBookmark(qint32 bookmarkId, const QString &title, const QString &description)
+QString clsTablature::bookmarkKey(qint32 bookmarkId) const
 {
     Recordset rs;
-    openForChange(rs, QStringLiteral("SELECT * FROM bookmarks WHERE bookmark_id=") + id(bookmarkId));
-    if (!rs.Eof()) {
-        rs.SetField(QStringLiteral("Bookmark"), title);
-        rs.SetField(QStringLiteral("Description"), description);
-        rs.Update();
+    openForRead(rs, QStringLiteral("SELECT category_id,directory_id,file_id FROM bookmarks WHERE bookmark_id=") +
+                        id(bookmarkId));
+    QString key = Key();
+    if (!rs.Eof())
+        key = id(Ids::ToId(rs.Fields(0))) + QStringLiteral("||") + id(Ids::ToId(rs.Fields(1))) +
+              QStringLiteral("||") + id(Ids::ToId(rs.Fields(2)));
+    rs.Close();
+    return key;
+}
+
+bool clsTablature::BookmarkFile(qint32 bookmarkId, QString &key, QString &fileTitle) const
+{
+    Recordset rs;
+    openForRead(rs, QStringLiteral("SELECT bookmarks.category_id,bookmarks.directory_id,file.file_id,file.filename ") +
+                        QStringLiteral("FROM bookmarks INNER JOIN file ON file.file_id=bookmarks.file_id ") +
+                        QStringLiteral("WHERE bookmarks.bookmark_id=") + id(bookmarkId));
+    const bool found = !rs.Eof();
+    if (found) {
+        key = id(Ids::ToId(rs.Fields(0))) + QStringLiteral("||") + id(Ids::ToId(rs.Fields(1))) +
+              QStringLiteral("||") + id(Ids::ToId(rs.Fields(2)));
+        fileTitle = rs.Fields(3).toString();
     }
     rs.Close();
-    emit OnBookmarkUpdate(Key(), title, description);
+    return found;
+}
+
+void clsTablature::UpdateBookmark(qint32 bookmarkId, const QString &title, const QString &description)
+{
+    const QString key = bookmarkKey(bookmarkId);
+    Recordset rs;
+    openForChange(rs, QStringLiteral("SELECT * FROM bookmarks WHERE bookmark_id=") + id(bookmarkId));
+    // The list must not show a title the store does not hold.
+    if (rs.Eof())
+        throw DbError(DbError::RowMissing, QStringLiteral("The bookmark is no longer in the store; nothing was saved."));
+    rs.SetField(QStringLiteral("Bookmark"), title);
+    rs.SetField(QStringLiteral("Description"), description);
+    rs.Update();
+    rs.Close();
+    emit OnBookmarkUpdate(key, title, description);
 }
 
 void clsTablature::DeleteBookmark(qint32 bookmarkId)
 {
+    const QString key = bookmarkKey(bookmarkId);
     Recordset rs;
     openForChange(rs, QStringLiteral("SELECT * FROM bookmarks WHERE bookmark_id=") + id(bookmarkId));
     deleteFirst(rs);
-    emit OnBookmarkDelete(Key());
+    emit OnBookmarkDelete(key);
 }

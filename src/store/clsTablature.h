@@ -45,6 +45,10 @@ public:
     void DeleteBookmark(qint32 bookmarkId);
     bool SelectBookmark(qint32 bookmarkId);
     void SelectTabFile(qint32 categoryId, qint32 folderId, qint32 fileId);
+    // The bookmark's own file: its key and title. False when the bookmark or its file is gone.
+    bool BookmarkFile(qint32 bookmarkId, QString &key, QString &fileTitle) const;
+    // UpdateBookmark and DeleteBookmark announce the key of the bookmark's own file, whatever
+    // file the object holds; the object's own key only when the bookmark row does not exist.
     void UpdateBookmark(qint32 bookmarkId, const QString &title, const QString &description);
     void UpdateFile(const QString &tab, const QString &notes);
     void RenameFile(const QString &newTitle);
@@ -61,6 +65,8 @@ signals:
     void OnFileDelete(const QString &key);
 
 private:
+    QString bookmarkKey(qint32 bookmarkId) const;
+
     qint32 m_categoryId = 0;
     qint32 m_folderId = 0;
     qint32 m_fileId = 0;

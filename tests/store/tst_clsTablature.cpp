@@ -151,6 +151,34 @@ private slots:
         QCOMPARE(count("SELECT count(*) FROM bookmarks"), 0);
     }
 
+    void bookmarkEventsNameTheBookmarksOwnFile()
+    {
+        // A bookmark on file 12 edited and deleted while the object holds file 13.
+        StoreRows::exec(m_path, "INSERT INTO bookmarks(bookmark, description, category_id, directory_id, file_id) "
+                                "VALUES ('Blues','',3,7,12);"
+                                "INSERT INTO tablature VALUES (13,'x','')");
+        clsTablature doc;
+        doc.SelectTabFile(3, 7, 13);
+        QString key;
+        QString title;
+        QVERIFY(doc.BookmarkFile(1, key, title));
+        QCOMPARE(key + "/" + title, QString("3||7||12/Blues in A"));
+        QSignalSpy updated(&doc, &clsTablature::OnBookmarkUpdate);
+        doc.UpdateBookmark(1, "Slow", "");
+        QCOMPARE(updated.at(0).at(0).toString(), QString("3||7||12"));
+        QSignalSpy deleted(&doc, &clsTablature::OnBookmarkDelete);
+        doc.DeleteBookmark(1);
+        QCOMPARE(deleted.at(0).at(0).toString(), QString("3||7||12"));
+        QVERIFY_THROWS_EXCEPTION(DbError, doc.UpdateBookmark(1, "Gone", ""));  // nothing to save into
+        QCOMPARE(updated.count(), 1);
+
+        // a bookmark whose file is gone has no file to show
+        StoreRows::exec(m_path, "INSERT INTO bookmarks(bookmark, description, category_id, directory_id, file_id) "
+                                "VALUES ('Gone','',3,7,99)");
+        QVERIFY(!doc.BookmarkFile(2, key, title));
+        QVERIFY(doc.SelectBookmark(2));
+    }
+
     void deleteFileRemovesItsRowsTogether()
     {
         clsTablature doc;
