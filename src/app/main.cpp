@@ -37,5 +37,6 @@ int main(int argc, char *argv[])
     prompts.setParent(&main);
     splash->close();
     main.show();
+    main.ShowStartupTips();
     return app.exec();
 }

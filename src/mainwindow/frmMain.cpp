@@ -54,6 +54,7 @@ frmMain::frmMain(Prompts &prompts, QWidget *parent) : QMainWindow(parent), m_pro
     connectFiles();
     connectStores();
     buildBrowser();
+    connectHelpCommands();
 
     QDir().mkpath(modADO::ProgramPath() + QStringLiteral("db"));  // an error here is ignored
     RefreshCommands();

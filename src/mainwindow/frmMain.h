@@ -19,6 +19,7 @@ class QToolBar;
 class Splitter;
 class clsTablature;
 class ctlBrowser;
+class frmHelp;
 class ctlDetails;
 class frmBookmark;
 class frmSearch;
@@ -33,7 +34,8 @@ class frmMaintenance;
 // frmMain.cpp (start-up, window state, shutdown), frmMainCommands.cpp (menus, toolbar and their
 // enabling), frmMainSelection.cpp (selection and editing), frmMainStores.cpp (store manager and
 // maintenance), frmMainFiles.cpp (disk files in and out, printing), frmMainChanges.cpp (deletes,
-// renames and moves), frmMainNewFile.cpp (new files through the chooser).
+// renames and moves), frmMainNewFile.cpp (new files through the chooser), frmMainHelp.cpp (help,
+// tips, options and about), frmMainCollection.cpp (whole collections in and out).
 class frmMain final : public QMainWindow
 {
     Q_OBJECT
@@ -103,6 +105,16 @@ public:
     bool ExportFile(const QString &path);
     void mnuFileSaveToChordex_Click();
     void mnuFilePrint_Click();
+
+    // Help, tips, options and about (frmMainHelp.cpp)
+    void mnuHelpContents_Click();
+    void mnuHelpSearch_Click();
+    void mnuHelpAbout_Click();
+    void mnuToolsOptions_Click();
+    void ShowTips();
+    // Shows the tip of the day when the setting "TOD" says so; run once the window shows.
+    void ShowStartupTips();
+    frmHelp *HelpForm = nullptr;  // the help window, made when first asked for
 
     // New files through the destination chooser (frmMainNewFile.cpp).
     struct NewFile
@@ -227,6 +239,9 @@ private:
 
     // frmMainStores.cpp
     void connectStores();
+    // frmMainHelp.cpp
+    void connectHelpCommands();
+    void showHelp(bool index);
 
     // frmMainSelection.cpp
     void connectPanes();

@@ -4,6 +4,7 @@
 
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <utility>
 
 static_assert(TreeViewTarget::KeyRole == Qt::UserRole, "node roles start at Qt::UserRole");
@@ -79,6 +80,7 @@ QTreeWidgetItem *TreeViewTarget::add(const QString &parentKey, const QString &ke
     item->setData(0, KeyRole, key);
     item->setData(0, ImageRole, image);
     item->setData(0, ExpandedImageRole, expandedImage);
+    item->setData(0, OrderRole, ++m_added);
     item->setIcon(0, m_images.icon(image));
     if (parent)
         parent->addChild(item);
@@ -109,6 +111,15 @@ bool TreeViewTarget::remove(const QString &key)
 int TreeViewTarget::count() const
 {
     return int(m_items.size());
+}
+
+QList<QTreeWidgetItem *> TreeViewTarget::nodesInOrder() const
+{
+    QList<QTreeWidgetItem *> nodes = m_items.values();
+    std::sort(nodes.begin(), nodes.end(), [](const QTreeWidgetItem *a, const QTreeWidgetItem *b) {
+        return a->data(0, OrderRole).toLongLong() < b->data(0, OrderRole).toLongLong();
+    });
+    return nodes;
 }
 
 void TreeViewTarget::updateIcon(QTreeWidgetItem *item) const

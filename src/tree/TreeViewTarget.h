@@ -23,6 +23,7 @@ public:
     static constexpr int KeyRole = 0x0100;            // Qt::UserRole
     static constexpr int ImageRole = 0x0101;
     static constexpr int ExpandedImageRole = 0x0102;
+    static constexpr int OrderRole = 0x0103;  // when the node was added, for collection order
 
     TreeViewTarget(QTreeWidget &tree, const ImageList &images);
     ~TreeViewTarget() override;
@@ -44,6 +45,9 @@ public:
     // Removes the node with its children; false when the key names no node.
     bool remove(const QString &key);
     int count() const;
+    // Every node in the order it was added: the root, the folders and the files of the fill,
+    // then the nodes added later.
+    QList<QTreeWidgetItem *> nodesInOrder() const;
 
     // Shows the expanded image while the node is expanded, the image otherwise.
     void updateIcon(QTreeWidgetItem *item) const;
@@ -57,6 +61,7 @@ private:
     const ImageList &m_images;
     QHash<QString, QTreeWidgetItem *> m_items;
     bool m_filling = false;
+    qint64 m_added = 0;
     QList<QTreeWidgetItem *> m_pendingTop;
     QStringList m_pendingExpand;
 };

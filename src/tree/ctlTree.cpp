@@ -105,6 +105,7 @@ void ctlTree::buildControls()
     cmdGo = new QPushButton(QStringLiteral("Go"), picGo);
     cmdGo->setObjectName(QStringLiteral("cmdGo"));
     fSearch->setVisible(m_searchBox);
+    buildSearchBox();
 
     tvw = new TreeControl(this);
     tvw->setObjectName(QStringLiteral("tvw"));
@@ -195,6 +196,7 @@ void ctlTree::ClearAll()
     m_folderSelected = false;
     m_dragSourceKey.clear();
     m_clickedKey.clear();
+    m_search.reset();
     m_nodes->clear();
 }
 
@@ -202,6 +204,7 @@ void ctlTree::RemoveNode(const QString &key)
 {
     if (!m_nodes->remove(key))
         return;
+    m_search.reset();  // the positions after the removed node have moved
     if (!m_dragSourceKey.isEmpty() && !node(m_dragSourceKey))
         m_dragSourceKey.clear();
     tvw_NodeClick(tvw->currentItem());
@@ -250,6 +253,7 @@ void ctlTree::cbo_Click()
     tvw->setUpdatesEnabled(true);
 
     m_categoryId = id;
+    m_search.reset();  // a continued pass would count positions of the old tree
     m_fileOpened = false;
     m_folderSelected = false;  // the folder clicked last is no longer in the tree
     m_dragSourceKey.clear();
@@ -366,6 +370,7 @@ bool ctlTree::SelectNode(const QString &path)
             return false;
         }
         ensureVisible(item);
+        markSelected(item);
         tvw_NodeClick(item);
         return true;
     }
@@ -568,9 +573,12 @@ void ctlTree::layoutControls()
     const double h = Twips::FromPixels(height());
 
     fFrame->setGeometry(0, 0, px(w - 10), px(FrameHeight));
-    tbrTools->setGeometry(px(w - 610), 0, px(ToolbarWidth), px(FrameHeight));
-    if (w - 670 > 0)
-        cbo->setGeometry(0, 0, px(w - 670), px(FrameHeight));
+    // The toolbar is as wide as its buttons need (the search and close buttons), at the right.
+    const int toolsWidth = std::max(px(ToolbarWidth), tbrTools->sizeHint().width());
+    const int toolsLeft = px(w - 10) - toolsWidth;
+    tbrTools->setGeometry(toolsLeft, 0, toolsWidth, px(FrameHeight));
+    if (toolsLeft - px(60) > 0)
+        cbo->setGeometry(0, 0, toolsLeft - px(60), px(FrameHeight));
 
     fSearch->setGeometry(0, px(FrameHeight), px(w - 10), px(SearchFrameHeight));
     if (w - 420 > 0)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tree/ImageList.h"
+#include "tree/TreeSearch.h"
 
 #include <QWidget>
 
@@ -128,6 +129,10 @@ protected:
 private:
     void buildImages();
     void buildControls();
+    // ctlTreeSearch.cpp: the search box
+    void buildSearchBox();
+    void tbrSearch_Click();
+    void cmdGo_Click();
     void layoutControls();
 
     // The node click routine: every click on a node, by the user or by code, runs here.
@@ -179,6 +184,7 @@ private:
     bool m_folderSelected = false;
     bool m_searchBox = false;
     bool m_enabled = true;
+    TreeSearch m_search;
     QString m_dragSourceKey;  // the file node the left button went down on
     QString m_clickedKey;     // the node the node click routine ran on last
     frmSelector *m_selector = nullptr;  // the move chooser, while it is shown

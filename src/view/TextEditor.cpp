@@ -1,6 +1,7 @@
 #include "view/TextEditor.h"
 
-#include <QFontDatabase>
+#include "ui/EditorFont.h"
+
 #include <QMouseEvent>
 
 #include <algorithm>
@@ -97,25 +98,10 @@ int TextEditor::selLength() const
     return int(SendScintilla(SCI_COUNTCODEUNITS, static_cast<unsigned long>(start), end));
 }
 
-QString TextEditor::resolveFamily(const QString &family)
-{
-    const QStringList installed = QFontDatabase::families();
-    if (installed.contains(family, Qt::CaseInsensitive))
-        return family;
-    const QString dejaVu = QStringLiteral("DejaVu Sans Mono");
-    if (installed.contains(dejaVu, Qt::CaseInsensitive))
-        return dejaVu;
-    return QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
-}
-
 void TextEditor::setEditorFont(const QString &family, double pointSize)
 {
-    QFont font(resolveFamily(family));
-    font.setStyleHint(QFont::Monospace);
-    font.setFixedPitch(true);
-    font.setPointSizeF(pointSize > 0 ? pointSize : 8);
-    m_font = font;
-    setFont(font);
+    m_font = EditorFont::Font(family, pointSize);
+    setFont(m_font);
 }
 
 int TextEditor::searchFlags(const SearchOptions &options) const

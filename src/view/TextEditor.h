@@ -55,7 +55,6 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
-    static QString resolveFamily(const QString &family);
     int searchFlags(const SearchOptions &options) const;
     // Searches the bytes from..to (backward when to < from); returns the match's start
     // byte and its end in matchEnd, or -1.
