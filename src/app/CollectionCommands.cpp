@@ -7,6 +7,7 @@
 #include "store/DbError.h"
 #include "store/modADO.h"
 #include "store/modSettings.h"
+#include "ui/EditorFont.h"
 #include "ui/Songbook.h"
 
 #include <QCommandLineParser>
@@ -210,7 +211,7 @@ int runSongbook(const QStringList &arguments)
             return Failed;
         }
         const QString pdf = parser.positionalArguments().constFirst();
-        Songbook book(scope, Songbook::OptionsFont());
+        Songbook book(scope, EditorFont::FromOptions());
         if (!book.write(pdf, error)) {
             err() << error << '\n';
             return Failed;

@@ -1,6 +1,7 @@
 #include "mainwindow/TabReport.h"
 
-#include "store/modSettings.h"
+#include "ui/EditorFont.h"
+
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -35,19 +36,7 @@ TabReport::TabReport(QString title, QString text, QFont body)
 
 QFont TabReport::bodyFont()
 {
-    const QString family = modSettings::GetSetting(QStringLiteral("Settings"), QStringLiteral("Font"),
-                                                   QStringLiteral("Courier New"));
-    bool ok = false;
-    double size = modSettings::GetSetting(QStringLiteral("Settings"), QStringLiteral("FontSize"),
-                                          QStringLiteral("8"))
-                      .trimmed()
-                      .toDouble(&ok);
-    if (!ok || size <= 0)
-        size = 8;
-    QFont font(family);
-    font.setStyleHint(QFont::TypeWriter);  // a missing family falls back to a fixed pitch
-    font.setPointSizeF(size);
-    return font;
+    return EditorFont::FromOptions();
 }
 
 QFont TabReport::headerFont()

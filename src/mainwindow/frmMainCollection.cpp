@@ -12,6 +12,7 @@
 #include "store/modADO.h"
 #include "store/modMain.h"
 #include "tree/ctlTree.h"
+#include "ui/EditorFont.h"
 #include "ui/Songbook.h"
 
 #include <QDir>
@@ -184,7 +185,7 @@ void frmMain::mnuFileSongbook_Click()
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".pdf");
     guard([&] {
-        Songbook book(scope, Songbook::OptionsFont());
+        Songbook book(scope, EditorFont::FromOptions());
         QString error;
         if (!book.write(path, error)) {
             m_prompts.message(error, title(), Prompts::Icon::Exclamation);

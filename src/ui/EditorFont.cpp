@@ -1,5 +1,7 @@
 #include "ui/EditorFont.h"
 
+#include "store/modSettings.h"
+
 #include <QFontDatabase>
 #include <QStringList>
 
@@ -31,6 +33,26 @@ QFont Font(const QString &name, double pointSize)
         !QFontDatabase::families().contains(name, Qt::CaseInsensitive))
         font.setBold(true);
     return font;
+}
+
+QString OptionsName()
+{
+    return modSettings::GetSetting(QStringLiteral("Settings"), QStringLiteral("Font"), QStringLiteral("Courier New"));
+}
+
+double OptionsSize()
+{
+    bool ok = false;
+    const double size = modSettings::GetSetting(QStringLiteral("Settings"), QStringLiteral("FontSize"),
+                                                QStringLiteral("8"))
+                            .trimmed()
+                            .toDouble(&ok);
+    return ok && size > 0 ? size : 8;
+}
+
+QFont FromOptions()
+{
+    return Font(OptionsName(), OptionsSize());
 }
 
 }  // namespace EditorFont

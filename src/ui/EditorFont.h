@@ -11,4 +11,10 @@ namespace EditorFont {
 QString Family(const QString &name);
 QFont Font(const QString &name, double pointSize);
 
+// The font of the options ("Font", default "Courier New"; "FontSize", default 8, also for a
+// size that is not a positive number), as the editors, printing and songbooks draw it.
+QString OptionsName();
+double OptionsSize();
+QFont FromOptions();
+
 }  // namespace EditorFont

@@ -3,7 +3,6 @@
 #include "store/Ids.h"
 #include "store/Recordset.h"
 #include "store/modADO.h"
-#include "store/modSettings.h"
 
 #include <QFileInfo>
 #include <QFontMetricsF>
@@ -51,20 +50,6 @@ QString pageText(const QVariant &tab, const QVariant &notes)
 }
 
 }  // namespace
-
-QFont Songbook::OptionsFont()
-{
-    const QString section = QStringLiteral("Settings");
-    bool ok = false;
-    double size = modSettings::GetSetting(section, QStringLiteral("FontSize"), QStringLiteral("8")).toDouble(&ok);
-    if (!ok || size <= 0)
-        size = 8;
-    QFont font(modSettings::GetSetting(section, QStringLiteral("Font"), QStringLiteral("Courier New")));
-    font.setStyleHint(QFont::Monospace);
-    font.setFixedPitch(true);
-    font.setPointSizeF(size);
-    return font;
-}
 
 Songbook::Songbook(CollectionExport::Scope scope, const QFont &bodyFont)
     : m_scope(scope), m_body(bodyFont)

@@ -13,8 +13,6 @@ class Songbook
 public:
     Songbook(CollectionExport::Scope scope, const QFont &bodyFont);
 
-    // The editor font of the options ("Font", "FontSize"), drawn fixed-pitch.
-    static QFont OptionsFont();
 
     // Writes the PDF. False with a reason when there is nothing to print or the file cannot
     // be written. Store errors throw DbError.

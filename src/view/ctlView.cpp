@@ -1,12 +1,13 @@
 #include "view/ctlView.h"
 
+#include "ui/EditorFont.h"
+
 #include "core/EditMode.h"
 #include "core/Prompts.h"
 #include "core/TextFile.h"
 #include "ui/Twips.h"
 #include "core/Version.h"
 #include "ui/modMainUi.h"
-#include "store/modSettings.h"
 #include "view/FindDialog.h"
 #include "view/GoToLineDialog.h"
 #include "view/ReplaceDialog.h"
@@ -618,17 +619,10 @@ bool ctlView::ReopenAs(TextCodec::Encoding encoding)
 
 void ctlView::SetOptions()
 {
-    const QString family = modSettings::GetSetting(QStringLiteral("Settings"), QStringLiteral("Font"),
-                                                   QStringLiteral("Courier New"));
-    bool ok = false;
-    double size = modSettings::GetSetting(QStringLiteral("Settings"), QStringLiteral("FontSize"),
-                                          QStringLiteral("8"))
-                      .trimmed()
-                      .toDouble(&ok);
-    if (!ok || size <= 0)
-        size = 8;
-    rtbText->setEditorFont(family, size);
-    rtbNotes->setEditorFont(family, size);
+    const QString name = EditorFont::OptionsName();
+    const double size = EditorFont::OptionsSize();
+    rtbText->setEditorFont(name, size);
+    rtbNotes->setEditorFont(name, size);
 }
 
 void ctlView::PrintInfo(QTextEdit &target) const
