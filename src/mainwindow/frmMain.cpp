@@ -53,6 +53,7 @@ frmMain::frmMain(Prompts &prompts, QWidget *parent) : QMainWindow(parent), m_pro
     connectPanes();
     connectFiles();
     connectStores();
+    connectCollection();
     buildBrowser();
     connectHelpCommands();
 

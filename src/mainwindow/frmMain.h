@@ -271,8 +271,10 @@ private:
 
     // frmMainCollection.cpp
     void buildCollectionCommands();
+    void connectCollection();
     void refreshCollectionCommands();
     void exportScope(const CollectionExport::Scope &scope);
+    void songbookScope(const CollectionExport::Scope &scope);
     bool m_importing = false;
 
     // frmMainChanges.cpp

@@ -69,6 +69,22 @@ void frmMain::buildCollectionCommands()
     mnuFile->insertSeparator(mnuFilePrint);
 }
 
+// The tree's menus and drops name their folder or category themselves.
+void frmMain::connectCollection()
+{
+    connect(ctlTree1, &ctlTree::OnExport, this, [this](qint32 categoryId, qint32 folderId) {
+        exportScope({categoryId, folderId});
+    });
+    connect(ctlTree1, &ctlTree::OnSongbook, this, [this](qint32 categoryId, qint32 folderId) {
+        songbookScope({categoryId, folderId});
+    });
+    connect(ctlTree1, &ctlTree::OnImportPaths, this,
+            [this](qint32 categoryId, qint32 folderId, const QStringList &paths) {
+                if (EndEditFirst())
+                    ImportPaths(categoryId, paths, folderId, {});
+            });
+}
+
 void frmMain::refreshCollectionCommands()
 {
     const bool open = !modADO::NoStoreOpen();
@@ -140,6 +156,9 @@ void frmMain::mnuFileExportChordex_Click()
 
 void frmMain::exportScope(const CollectionExport::Scope &scope)
 {
+    // The export writes what the store holds, so a changed file is saved (or not) first.
+    if (!EndEditFirst())
+        return;
     const QString dest = m_prompts.chooseFolder(QStringLiteral("Export To Folder..."), QDir::homePath());
     if (dest.isEmpty())
         return;
@@ -175,9 +194,18 @@ void frmMain::mnuFileSongbook_Click()
 {
     // The selected folder's songbook, or the shown category's.
     const bool folder = ctlTree1->FolderId() != 0 && (ctlTree1->FolderSelected() || ctlTree1->FileOpened());
-    const CollectionExport::Scope scope{ctlTree1->CategoryId(), folder ? ctlTree1->FolderId() : 0};
+    songbookScope({ctlTree1->CategoryId(), folder ? ctlTree1->FolderId() : 0});
+}
+
+void frmMain::songbookScope(const CollectionExport::Scope &scope)
+{
+    if (!EndEditFirst())
+        return;
     QString name;
-    guard([&] { name = folder ? modMain::FolderName(scope.folderId) : modMain::CategoryName(scope.categoryId); });
+    if (!guard([&] {
+            name = scope.folderId != 0 ? modMain::FolderName(scope.folderId) : modMain::CategoryName(scope.categoryId);
+        }))
+        return;
     QString path = m_prompts.saveFile(QStringLiteral("Songbook PDF..."), QDir::homePath() + u'/' + name + QStringLiteral(".pdf"),
                                       QStringLiteral("PDF Files (*.pdf)"));
     if (path.isEmpty())

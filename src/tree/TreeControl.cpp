@@ -15,16 +15,12 @@ namespace {
 // The format a node dragged out of this tree carries; its content is not read.
 const QString NodeFormat = QStringLiteral("application/x-chordex-node");
 
-// Text to make a file of, or a node of this tree. A local file is an import, not text.
+// Text to make a file of, files or folders to import, or a node of this tree.
 bool acceptable(const QMimeData *data)
 {
     if (!data)
         return false;
-    for (const QUrl &url : data->urls()) {
-        if (url.isLocalFile())
-            return false;
-    }
-    return data->hasFormat(NodeFormat) || data->hasText() || data->hasFormat(QStringLiteral("text/rtf")) ||
+    return data->hasFormat(NodeFormat) || data->hasUrls() || data->hasText() || data->hasFormat(QStringLiteral("text/rtf")) ||
            data->hasFormat(QStringLiteral("application/rtf"));
 }
 

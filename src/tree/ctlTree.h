@@ -89,9 +89,14 @@ public:
     QMenu *mnuHiddenFolder = nullptr;
     QMenu *mnuHiddenFile = nullptr;
     QAction *mnuRootAddFolder = nullptr;
+    QAction *mnuRootExportCategory = nullptr;
+    QAction *mnuRootSongbook = nullptr;
+    QAction *mnuRootExportChordex = nullptr;
     QAction *mnuHiddenFolderDelete = nullptr;
     QAction *mnuHiddenFolderRename = nullptr;
     QAction *mnuHiddenFolderMove = nullptr;
+    QAction *mnuHiddenFolderExport = nullptr;
+    QAction *mnuHiddenFolderSongbook = nullptr;
     QAction *mnuHiddenFileDelete = nullptr;
     QAction *mnuHiddenFileRename = nullptr;
     QAction *mnuHiddenFileMove = nullptr;
@@ -121,6 +126,12 @@ signals:
     void OnMoveCatFolder(qint32 NewCategoryId, qint32 FolderId, qint32 OldCategoryId);
     void OnFolderDoubleClick();
     void OnFileDoubleClick();
+    // Export to a folder tree: a folder (FolderId set), a category, or the whole store
+    // (CategoryId 0). A songbook PDF: a folder, or the category when FolderId is 0.
+    void OnExport(qint32 CategoryId, qint32 FolderId);
+    void OnSongbook(qint32 CategoryId, qint32 FolderId);
+    // Files or folders of the file system dropped on a folder (FolderId) or on the root (0).
+    void OnImportPaths(qint32 CategoryId, qint32 FolderId, const QStringList &Paths);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -149,6 +160,7 @@ private:
     // ctlTreeEdit.cpp: the context menus and their commands
     void buildMenus();
     QTreeWidgetItem *selectedNode() const;
+    qint32 selectedFolderId() const;  // 0 unless a folder node is selected
     void mnuRootAddFolder_Click();
     void renameSelected(bool file);
     void mnuHiddenFileMove_Click();
@@ -161,6 +173,7 @@ private:
     void tvw_DragDrop(const QMimeData *data, bool fromThisTree);
     void moveDrop();
     void textDrop(const QMimeData *data);
+    void pathsDrop(const QStringList &paths);
     void forgetDragSource();
 
     // Makes the item current (which the user sees as chosen) and runs the category change.

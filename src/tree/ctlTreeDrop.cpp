@@ -8,6 +8,7 @@
 #include "tree/TreeViewTarget.h"
 
 #include <QMimeData>
+#include <QUrl>
 
 namespace {
 
@@ -30,16 +31,39 @@ void ctlTree::tvw_DragOver(QTreeWidgetItem *node)
 }
 
 // A drop is a move only when it comes from a drag that started on a file node of this tree;
-// anything else is text from outside, even while an earlier press is still remembered.
+// anything else comes from outside, even while an earlier press is still remembered: files
+// and folders of the file system to import, or text.
 void ctlTree::tvw_DragDrop(const QMimeData *data, bool fromThisTree)
 {
     if (fromThisTree) {
         if (!m_dragSourceKey.isEmpty())
             moveDrop();
-    } else {
-        textDrop(data);
+    } else if (data) {
+        QStringList paths;
+        for (const QUrl &url : data->urls()) {
+            if (url.isLocalFile())
+                paths << url.toLocalFile();
+        }
+        if (!paths.isEmpty())
+            pathsDrop(paths);
+        else
+            textDrop(data);
     }
     forgetDragSource();
+}
+
+// Files dropped on a folder (or on one of its files) go into that folder; folders become
+// folders of the category named by their paths. On the root, files go to folders named after
+// the folders they are in.
+void ctlTree::pathsDrop(const QStringList &paths)
+{
+    QTreeWidgetItem *target = tvw->dropHighlight();
+    if (!target || m_categoryId == 0)
+        return;
+    if (NodeKeys::isFile(TreeViewTarget::key(target)))
+        target = target->parent();
+    const QString key = TreeViewTarget::key(target);
+    emit OnImportPaths(m_categoryId, NodeKeys::isFolder(key) ? NodeKeys::number(key) : 0, paths);
 }
 
 void ctlTree::forgetDragSource()

@@ -28,11 +28,29 @@ void ctlTree::buildMenus()
         return a;
     };
     mnuRootAddFolder = entry(mnuHiddenRoot, "mnuRootAddFolder", "Add Folder", &ctlTree::mnuRootAddFolder_Click);
+    mnuHiddenRoot->addSeparator();
+    mnuRootExportCategory = entry(mnuHiddenRoot, "mnuRootExportCategory", "Export Category...", nullptr);
+    connect(mnuRootExportCategory, &QAction::triggered, this, [this] { emit OnExport(m_categoryId, 0); });
+    mnuRootSongbook = entry(mnuHiddenRoot, "mnuRootSongbook", "Songbook PDF...", nullptr);
+    connect(mnuRootSongbook, &QAction::triggered, this, [this] { emit OnSongbook(m_categoryId, 0); });
+    mnuRootExportChordex = entry(mnuHiddenRoot, "mnuRootExportChordex", "Export Chordex...", nullptr);
+    connect(mnuRootExportChordex, &QAction::triggered, this, [this] { emit OnExport(0, 0); });
 
     mnuHiddenFolderDelete = entry(mnuHiddenFolder, "mnuHiddenFolderDelete", "Delete", &ctlTree::DeleteFolder);
     mnuHiddenFolderRename = entry(mnuHiddenFolder, "mnuHiddenFolderRename", "Rename...", nullptr);
     connect(mnuHiddenFolderRename, &QAction::triggered, this, [this] { renameSelected(false); });
     mnuHiddenFolderMove = entry(mnuHiddenFolder, "mnuHiddenFolderMove", "Move Folder...", &ctlTree::mnuHiddenFolderMove_Click);
+    mnuHiddenFolder->addSeparator();
+    mnuHiddenFolderExport = entry(mnuHiddenFolder, "mnuHiddenFolderExport", "Export Folder...", nullptr);
+    connect(mnuHiddenFolderExport, &QAction::triggered, this, [this] {
+        if (const qint32 folderId = selectedFolderId())
+            emit OnExport(m_categoryId, folderId);
+    });
+    mnuHiddenFolderSongbook = entry(mnuHiddenFolder, "mnuHiddenFolderSongbook", "Songbook PDF...", nullptr);
+    connect(mnuHiddenFolderSongbook, &QAction::triggered, this, [this] {
+        if (const qint32 folderId = selectedFolderId())
+            emit OnSongbook(m_categoryId, folderId);
+    });
 
     mnuHiddenFileDelete = entry(mnuHiddenFile, "mnuHiddenFileDelete", "Delete", &ctlTree::DeleteFile);
     mnuHiddenFile->addSeparator();
@@ -48,6 +66,12 @@ void ctlTree::buildMenus()
 QTreeWidgetItem *ctlTree::selectedNode() const
 {
     return tvw->currentItem();
+}
+
+qint32 ctlTree::selectedFolderId() const
+{
+    QTreeWidgetItem *n = selectedNode();
+    return n && NodeKeys::isFolder(TreeViewTarget::key(n)) ? NodeKeys::number(TreeViewTarget::key(n)) : 0;
 }
 
 void ctlTree::mnuRootAddFolder_Click()

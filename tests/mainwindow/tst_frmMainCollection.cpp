@@ -3,12 +3,14 @@
 #include "core/EditMode.h"
 #include "dialogs/frmImportFolder.h"
 #include "dialogs/frmImportReport.h"
+#include "tree/TreeControl.h"
 #include "tree/ctlTree.h"
 #include "view/TextEditor.h"
 #include "view/ctlView.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTreeWidget>
 #include <QtTest>
@@ -119,6 +121,35 @@ private slots:
         QCOMPARE(f.prompts.last().defaultAnswer, Prompts::Answer::No);
         QVERIFY(one.open(QIODevice::ReadOnly));
         QCOMPARE(one.readAll(), QByteArray("mine"));
+    }
+
+    // A file dropped from a file manager onto a folder of the tree goes into that folder; the
+    // folder's own menu exports that folder only.
+    void dropOnAFolderAndExportFromItsMenu()
+    {
+        MainFixture f;
+        f.openTestStore();
+        QTemporaryDir src;
+        write(src.path() + "/Solo", "e|--7--|\n");  // no extension: a dropped file is always taken
+        QString report;
+        f.prompts.answerModal([&](QDialog &d) {
+            report = dynamic_cast<frmImportReport &>(d).txtReport->toPlainText();
+            return int(QDialog::Accepted);
+        });
+        QVERIFY(f.w->ctlTree1->SelectNode("1||2"));
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(src.path() + "/Solo")});
+        emit f.w->ctlTree1->tvw->nodeDragOver(f.w->ctlTree1->tvw->currentItem());
+        emit f.w->ctlTree1->tvw->nodeDrop(&data, false);
+        QVERIFY2(report.endsWith("1 imported, 0 skipped, 0 refused\n"), qPrintable(report));
+        QCOMPARE(StoreRows::scalar(f.store, "SELECT directory_id FROM file WHERE filename='Solo'").toInt(), 2);
+
+        QVERIFY(f.w->ctlTree1->SelectNode("1||2"));
+        QTemporaryDir out;
+        f.prompts.answerFile(out.path());
+        f.w->ctlTree1->mnuHiddenFolderExport->trigger();
+        QCOMPARE(f.prompts.last().text, "1 file exported to " + QDir::toNativeSeparators(out.path()) + ".");
+        QVERIFY(QFile::exists(out.path() + "/Guitar/Scales/Solo.tab"));
     }
 
     void songbookOfTheSelectedFolder()

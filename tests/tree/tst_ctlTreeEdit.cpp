@@ -44,6 +44,11 @@ struct Recorder
         on(&ctlTree::OnFileDragDropCat, "OnFileDragDropCat");
         on(&ctlTree::OnMoveCatFolder, "OnMoveCatFolder");
         on(&ctlTree::OnFileAdd, "OnFileAdd");
+        on(&ctlTree::OnExport, "OnExport");
+        on(&ctlTree::OnSongbook, "OnSongbook");
+        QObject::connect(&t, &ctlTree::OnImportPaths, &t, [this](qint32 category, qint32 folder, const QStringList &paths) {
+            log << QStringLiteral("OnImportPaths(%1,%2,%3)").arg(category).arg(folder).arg(paths.join('|'));
+        });
     }
     QStringList take() { return std::exchange(log, {}); }
     QStringList log;
@@ -77,6 +82,7 @@ private slots:
     void fileDrops();
     void textDrops_data();
     void textDrops();
+    void pathDrops();
     void aDropEventInsertsNoCopies();
     void staleDragSource();
     void pressReleasedElsewhereKeepsTheSelection();
@@ -157,12 +163,25 @@ void tst_ctlTreeEdit::menus()
             out << (a->isSeparator() ? QString("-") : a->text());
         return out;
     };
-    QCOMPARE(captions(m_tree->mnuHiddenRoot), QStringList{"Add Folder"});
-    QCOMPARE(captions(m_tree->mnuHiddenFolder), (QStringList{"Delete", "Rename...", "Move Folder..."}));
+    QCOMPARE(captions(m_tree->mnuHiddenRoot),
+             (QStringList{"Add Folder", "-", "Export Category...", "Songbook PDF...", "Export Chordex..."}));
+    QCOMPARE(captions(m_tree->mnuHiddenFolder), (QStringList{"Delete", "Rename...", "Move Folder...", "-",
+                                                             "Export Folder...", "Songbook PDF..."}));
     QCOMPARE(captions(m_tree->mnuHiddenFile), (QStringList{"Delete", "-", "Rename...", "Move File...", "-", "Bookmark..."}));
 
     command("F_40", m_tree->mnuHiddenFileBookmark);
     QCOMPARE(m_rec->take(), QStringList{"OnBookmarkFile"});
+    // The folder entries name the folder right-clicked, not the one shown before.
+    command("D_12", m_tree->mnuHiddenFolderExport);
+    QCOMPARE(m_rec->take(), QStringList{"OnExport(3,12)"});
+    command("D_11", m_tree->mnuHiddenFolderSongbook);
+    QCOMPARE(m_rec->take(), QStringList{"OnSongbook(3,11)"});
+    command("ROOT", m_tree->mnuRootExportCategory);
+    QCOMPARE(m_rec->take(), QStringList{"OnExport(3,0)"});
+    command("ROOT", m_tree->mnuRootSongbook);
+    QCOMPARE(m_rec->take(), QStringList{"OnSongbook(3,0)"});
+    command("ROOT", m_tree->mnuRootExportChordex);
+    QCOMPARE(m_rec->take(), QStringList{"OnExport(0,0)"});
 
     m_prompts->answerInput("  Queen ");
     command("ROOT", m_tree->mnuRootAddFolder);
@@ -375,8 +394,28 @@ void tst_ctlTreeEdit::dropText(const QString &key, const QString &text)
     emit m_tree->tvw->nodeDrop(&data, false);
 }
 
+// Files and folders of the file system are imported into the folder they are dropped on,
+// and not made into a file of their paths' text.
+void tst_ctlTreeEdit::pathDrops()
+{
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile("/tmp/song.tab"), QUrl("https://example.org/x.tab"),
+                  QUrl::fromLocalFile("/tmp/tabs")});
+    data.setText("/tmp/song.tab\n/tmp/tabs");
+    const QStringList targets{"D_13", "F_40", "ROOT"};
+    const QStringList events{"OnImportPaths(3,13,/tmp/song.tab|/tmp/tabs)", "OnImportPaths(3,12,/tmp/song.tab|/tmp/tabs)",
+                             "OnImportPaths(3,0,/tmp/song.tab|/tmp/tabs)"};
+    for (int i = 0; i < targets.size(); ++i) {
+        m_rec->take();
+        emit m_tree->tvw->nodeDragOver(node(targets[i]));
+        emit m_tree->tvw->nodeDrop(&data, false);
+        QCOMPARE(m_rec->take().filter("OnImportPaths"), QStringList{events[i]});
+    }
+    QCOMPARE(StoreRows::scalar(m_store, "SELECT COUNT(*) FROM file").toInt(), 4);
+}
+
 // Dropped through the view's own events: the pane makes one file, the view inserts nothing;
-// a local file is not text.
+// a local file is offered for import.
 void tst_ctlTreeEdit::aDropEventInsertsNoCopies()
 {
     QWidget *viewport = m_tree->tvw->viewport();
@@ -392,7 +431,8 @@ void tst_ctlTreeEdit::aDropEventInsertsNoCopies()
     QMimeData path;
     path.setUrls({QUrl::fromLocalFile("/tmp/song.tab")});
     path.setText("/tmp/song.tab");
-    QVERIFY(!drop(path));
+    QVERIFY(drop(path));
+    QCOMPARE(m_rec->take().filter("OnImportPaths"), QStringList{"OnImportPaths(3,13,/tmp/song.tab)"});
     QMimeData text;
     text.setText("A riff");
     QVERIFY(drop(text));
