@@ -28,7 +28,7 @@ test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure
 
 bench: build
-	cd $(BUILD_DIR) && ./bench/chordex_bench
+	cd $(BUILD_DIR) && ./bench/chordex_bench $(BENCH)
 
 # Installs into PREFIX (DESTDIR= stages it elsewhere); an installed Chordex keeps its
 # collections in ~/.local/share/Chordex/Chordex.

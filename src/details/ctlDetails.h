@@ -70,6 +70,8 @@ public:
     // (DbError) reach the caller after the list and its label are reset.
     bool Search(const QString &searchText, bool inTitles, bool inTab, bool inNotes);
     bool Searching() const { return m_searching; }
+    // How long a search reads rows between yields (50 ms; 0 yields after every row).
+    void SetSearchYieldMs(int ms) { m_searchYieldMs = ms; }
     struct SearchRequest
     {
         QString text;
@@ -135,5 +137,8 @@ private:
     bool m_forwarding = false;
     quint64 m_searchRun = 0;  // raised by every search and every clearing of the results
     bool m_searching = false;
+    // Short enough that the count and the first rows show at once, long enough that a quick
+    // search never stops for a repaint; yielding once per row costs more than reading the rows.
+    int m_searchYieldMs = 50;
     SearchRequest m_lastSearch;
 };

@@ -21,11 +21,6 @@
 
 namespace {
 
-// How long the search reads rows before it lets the user interface catch up (and after the
-// first row, so that it shows at once). Once per row would cost more than reading the rows
-// on a large store.
-constexpr qint64 YieldMs = 20;
-
 const QString ClearedLabel = QStringLiteral(" Search Results:");
 
 }  // namespace
@@ -73,7 +68,9 @@ bool ctlDetails::Search(const QString &searchText, bool inTitles, bool inTab, bo
             target.addListItem(key, QString(),
                                {rs.Fields(0).toString(), rs.Fields(2).toString(), rs.Fields(4).toString()}, key);
             ++count;
-            if (count == 1 || sinceYield.elapsed() >= YieldMs) {
+            if (sinceYield.elapsed() >= m_searchYieldMs) {
+                // Nothing may stay pending past the events: the list can be cleared or gone.
+                target.flush();
                 lblSearchResults->setText(QStringLiteral(" Searching... ") + QString::number(count));
                 QCoreApplication::processEvents();
                 // The pane may be gone, a newer search or a clearing may have taken the list,

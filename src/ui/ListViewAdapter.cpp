@@ -7,6 +7,19 @@ ListViewAdapter::ListViewAdapter(QTreeWidget &list) : m_list(list)
 {
 }
 
+ListViewAdapter::~ListViewAdapter()
+{
+    flush();
+}
+
+void ListViewAdapter::flush()
+{
+    if (m_pending.isEmpty())
+        return;
+    m_list.addTopLevelItems(m_pending);
+    m_pending.clear();
+}
+
 void ListViewAdapter::addListItem(const QString &key, const QString &text, const QStringList &subItems,
                                   const QVariant &tag)
 {
@@ -16,7 +29,7 @@ void ListViewAdapter::addListItem(const QString &key, const QString &text, const
         item->setText(i + 1, subItems.at(i));
     item->setData(0, KeyRole, key);
     item->setData(0, TagRole, tag);
-    m_list.addTopLevelItem(item);
+    m_pending.append(item);
 }
 
 QString ListViewAdapter::key(const QTreeWidgetItem &item)

@@ -132,6 +132,7 @@ private slots:
         QFETCH(QString, interruption);
         auto pane = std::make_unique<ctlDetails>(m_prompts);
         ctlDetails *raw = pane.get();
+        raw->SetSearchYieldMs(0);
         const QString other = m_home->newStore("Other");
         // Runs at the search's first yield, right after the first row.
         QTimer::singleShot(0, this, [&] {
