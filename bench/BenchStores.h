@@ -44,8 +44,9 @@ bool runSearchBench(const QString &dir);
 // A category of 2,000 folders and a folder of 5,000 files, against 20 and 50.
 void runScaleBench(const QString &dir, std::vector<BenchResult> &results);
 // Folder import of 5,000 files against the sqlite3 tool, and the export of the 50,000-file
-// store against cp -r of the exported tree; prints its lines, false when over a bound.
-bool runCollectionBench(const QString &dir, const QString &largeStore);
+// store against cp -r of the exported tree; each prints its line, false when over its bound.
+bool runImportBench(const QString &dir);
+bool runExportBench(const QString &dir, const QString &largeStore);
 double PeakMemoryMb();
 
 // Answers Yes to every question, so that removals run unattended.

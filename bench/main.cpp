@@ -18,7 +18,7 @@ int main(int argc, char *argv[])
     }
     qputenv("CHORDEX_HOME", dir.path().toUtf8());
 
-    // With arguments, only the parts named run: stores, search, collection.
+    // With arguments, only the parts named run: stores, search, import, export.
     const QStringList parts = app.arguments().mid(1);
     const auto wanted = [&](const char *part) { return parts.isEmpty() || parts.contains(QLatin1String(part)); };
     bool ok = true;
@@ -43,10 +43,12 @@ int main(int argc, char *argv[])
     }
     if (wanted("search"))
         ok = runSearchBench(dir.path()) && ok;
-    if (wanted("collection")) {
+    if (wanted("import"))
+        ok = runImportBench(dir.path()) && ok;
+    if (wanted("export")) {
         if (!QFile::exists(largeStore))
             MakeBenchStore(dir.path(), "Large", 50000, 500, 5);
-        ok = runCollectionBench(dir.path(), largeStore) && ok;
+        ok = runExportBench(dir.path(), largeStore) && ok;
     }
     const double peak = PeakMemoryMb();
     std::printf("\npeak memory: %.1f MB (bound 200 MB)\n", peak);

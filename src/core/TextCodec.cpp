@@ -6,6 +6,7 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
 #include <array>
 
 namespace TextCodec {
@@ -228,15 +229,16 @@ void finish(Decoded &result, QString text)
     qsizetype crlf = 0;
     qsizetype lf = 0;
     qsizetype cr = 0;
+    const QChar *c = text.constData();
     for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\r') {
-            if (i + 1 < text.size() && text[i + 1] == u'\n') {
+        if (c[i] == u'\r') {
+            if (i + 1 < text.size() && c[i + 1] == u'\n') {
                 ++crlf;
                 ++i;
             } else {
                 ++cr;
             }
-        } else if (text[i] == u'\n') {
+        } else if (c[i] == u'\n') {
             ++lf;
         }
     }
@@ -366,20 +368,34 @@ QByteArray encode(const QString &text, const Format &format)
 
 QString toCrLf(const QString &text)
 {
-    QString out;
-    out.reserve(text.size() + text.size() / 16);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c == u'\r') {
-            out += QStringLiteral("\r\n");
-            if (i + 1 < text.size() && text[i + 1] == u'\n')
+    const QChar *in = text.constData();
+    const qsizetype size = text.size();
+    // Text that is CR LF throughout already is given back as it is, without a copy.
+    qsizetype first = 0;
+    for (; first < size; ++first) {
+        if (in[first] == u'\r' && first + 1 < size && in[first + 1] == u'\n')
+            ++first;
+        else if (in[first] == u'\r' || in[first] == u'\n')
+            break;
+    }
+    if (first == size)
+        return text;
+    QString out(first + 2 * (size - first), Qt::Uninitialized);
+    QChar *o = out.data();
+    std::copy(in, in + first, o);
+    o += first;
+    for (qsizetype i = first; i < size; ++i) {
+        const QChar c = in[i];
+        if (c == u'\r' || c == u'\n') {
+            *o++ = u'\r';
+            *o++ = u'\n';
+            if (c == u'\r' && i + 1 < size && in[i + 1] == u'\n')
                 ++i;
-        } else if (c == u'\n') {
-            out += QStringLiteral("\r\n");
         } else {
-            out += c;
+            *o++ = c;
         }
     }
+    out.truncate(o - out.constData());
     return out;
 }
 

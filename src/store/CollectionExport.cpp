@@ -77,9 +77,18 @@ const QStringList &CollectionExport::plannedFiles()
 
 QStringList CollectionExport::existingFiles()
 {
+    // A file can only be there when its folder is: one look per folder on a fresh export.
     QStringList existing;
+    QString folder;
+    bool folderExists = false;
     for (const QString &file : plannedFiles()) {
-        if (QFileInfo::exists(m_destination + file))
+        const QString path = m_destination + file;
+        const QString fileFolder = path.left(path.lastIndexOf(u'/'));
+        if (fileFolder != folder) {
+            folder = fileFolder;
+            folderExists = QFileInfo(folder).isDir();
+        }
+        if (folderExists && QFileInfo::exists(path))
             existing << file;
     }
     return existing;

@@ -66,6 +66,8 @@ void Recordset::Open(const QString &sql, Connection &conn, CursorType cursor, Lo
 void Recordset::Close()
 {
     m_stmt.reset();
+    m_insert.reset();
+    m_insertSql.clear();
     m_conn = nullptr;
     m_sql.clear();
     m_columns.clear();
@@ -334,11 +336,21 @@ void Recordset::Update()
             sql = QStringLiteral("INSERT INTO ") + m_table + " (" + names.join(',') +
                   ") VALUES (" + marks.join(',') + ')';
         }
-        Statement s(db, sql);
+        if (!m_insert || m_insertSql != sql) {
+            m_insert.reset();
+            m_insert = std::make_unique<Statement>(db, sql);
+            m_insertSql = sql;
+        }
         int i = 1;
         for (const auto &p : m_pending)
-            s.bind(i++, p.second);
-        s.step();
+            m_insert->bind(i++, p.second);
+        try {
+            m_insert->step();
+        } catch (...) {
+            m_insert->reset();
+            throw;
+        }
+        m_insert->reset();  // done: nothing of it stays active between rows
         const qint64 id = sqlite3_last_insert_rowid(db);
         m_adding = false;
         m_pending.clear();

@@ -84,4 +84,7 @@ private:
     std::vector<std::pair<int, QVariant>> m_pending;
 
     std::optional<std::vector<QVariant>> m_row;  // the current row's values
+    // The last INSERT, kept prepared: adding many rows of the same fields prepares it once.
+    std::unique_ptr<Statement> m_insert;
+    QString m_insertSql;
 };

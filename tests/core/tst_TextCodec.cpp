@@ -146,6 +146,8 @@ private slots:
         QTest::newRow("mixed, mostly CR LF") << QByteArray("a\r\nb\nc\rd\r\ne\r\n")
                                              << QString("a\r\nb\r\nc\r\nd\r\ne\r\n")
                                              << LineEnd::CrLf << true;
+        QTest::newRow("lone CR last, after CR LF") << QByteArray("a\r\nb\r") << QString("a\r\nb\r\n")
+                                                   << LineEnd::CrLf << true;
         QTest::newRow("LF CR is two line ends") << QByteArray("a\n\rb") << QString("a\r\n\r\nb\r\n")
                                                 << LineEnd::Lf << false;
         QTest::newRow("no final line end gains one") << QByteArray("a\r\nb") << QString("a\r\nb\r\n")
