@@ -232,11 +232,9 @@ void tst_ctlBrowser::popupBlockedByDefault()
     QVERIFY(blocked.wait(10000));
     QCOMPARE(m_browser->chkPopup->text(), QStringLiteral("Disabled!"));
     QVERIFY(m_browser->chkPopup->font().bold());
-    QCOMPARE(m_browser->chkPopup->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     QCOMPARE(m_browser->findChildren<WebControl *>().size(), windows);
     // A timer restores the caption; nothing waits in a loop meanwhile.
     QVERIFY(m_browser->tmrPopup->isActive());
-    QCOMPARE(m_browser->tmrPopup->interval(), 3000);
     m_browser->ShowPopupBlocked(1);
     QTRY_COMPARE_WITH_TIMEOUT(m_browser->chkPopup->text(), QStringLiteral("Disable Pop-Ups"), 3000);
     QVERIFY(!m_browser->chkPopup->font().bold());

@@ -95,12 +95,10 @@ private slots:
         QTest::newRow("empty") << QByteArray();
         QTest::newRow("UTF-8 BOM, CR LF") << QByteArray("\xEF\xBB\xBF" "a\xC3\xA9\r\nb\r\n");
         QTest::newRow("UTF-16 LE BOM, LF") << QByteArray("\xFF\xFE", 2) + utf16(QStringLiteral("é\nx\n"), false);
-        QTest::newRow("UTF-16 BE BOM, CR") << QByteArray("\xFE\xFF", 2) + utf16(QStringLiteral("é\rx\r"), true);
         QTest::newRow("Windows-1252, LF only") << QByteArray("\x93Hi\x94\ndon\x92t\n");
         QTest::newRow("Mac Roman, CR only") << QByteArray("G\xCA\xCA" "C\rdon\xD5t\r");
         QTest::newRow("no final line end") << QByteArray("e|--0--|\r\nB|--1--|");
         QTest::newRow("Ctrl-Z mid-file") << QByteArray("verse\r\n\x1A\r\nchorus after it\r\n");
-        QTest::newRow("blank lines at the end") << QByteArray("a\r\n\r\n\r\n");
     }
 
     void unchangedFileRoundTrips()
@@ -221,10 +219,8 @@ private slots:
         QTest::addColumn<bool>("fits");
 
         QTest::newRow("euro in Windows-1252") << QStringLiteral("€") << Encoding::Windows1252 << true;
-        QTest::newRow("euro in Latin-1") << QStringLiteral("€") << Encoding::Latin1 << false;
         QTest::newRow("Greek in Windows-1252") << QStringLiteral("λ") << Encoding::Windows1252 << false;
         QTest::newRow("≠ in Mac Roman") << QStringLiteral("≠") << Encoding::MacRoman << true;
-        QTest::newRow("anything in UTF-16") << QStringLiteral("λ≠中") << Encoding::Utf16LE << true;
     }
 
     void charactersThatDoNotFit()
@@ -242,9 +238,6 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
 
         const QByteArray rule("Notes . . . . . . . . . . . . . . . . . . . . . . . . .");
-        QCOMPARE(rule.size(), 55);
-        QTest::newRow("empty notes") << QString("e|--0--|\r\n") << QString()
-                                     << QByteArray("e|--0--|\r\n\r\n" + rule + "\r\n\r\n");
         QTest::newRow("LF-only text from a web page")
             << QString("a\nb") << QString("n1\nn2")
             << QByteArray("a\r\nb\r\n" + rule + "\r\nn1\r\nn2\r\n");

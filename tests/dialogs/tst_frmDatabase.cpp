@@ -110,13 +110,11 @@ private slots:
         QTest::addColumn<QString>("message");  // empty: accepted
         const QString slash = "A Chordex name can not contain / or \\.";
         QTest::newRow("parent folder") << "../Escaped" << slash;
-        QTest::newRow("two levels up") << "../../Escaped" << slash;
         QTest::newRow("sub folder") << "sub/Band" << slash;
         QTest::newRow("backslash") << "a\\b" << slash;
         QTest::newRow("dot dot") << ".." << "A Chordex name can not contain \"..\".";
         QTest::newRow("hidden") << ".hidden" << "A Chordex name can not start with a dot.";
         QTest::newRow("tab") << "Band\tB" << "A Chordex name can not contain control characters.";
-        QTest::newRow("newline") << "Band\nB" << "A Chordex name can not contain control characters.";
         QTest::newRow("101 characters") << QString(101, 'x') << "A Chordex name can not be longer than 100 characters.";
         QTest::newRow("existing") << "Sample" << "There is already a Chordex with that name!";
         QTest::newRow("100 characters") << QString(100, 'x') << QString();

@@ -4,7 +4,6 @@
 #include "browser/AddressBox.h"
 #include "browser/WebControl.h"
 #include "browser/ctlBrowser.h"
-#include "core/EditMode.h"
 #include "dialogs/frmSelector.h"
 #include "tree/ctlTree.h"
 #include "view/TextEditor.h"
@@ -51,7 +50,6 @@ private slots:
     void browserWaitsForItsTab();
     void pageImport_data();
     void pageImport();
-    void importWhileEditingAsksFirst();
     void savedPageEndToEnd();
 };
 
@@ -71,12 +69,11 @@ void tst_frmMainBrowser::browserWaitsForItsTab()
 void tst_frmMainBrowser::pageImport_data()
 {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("answer");  // the chooser's title; null cancels
+    QTest::addColumn<QString>("answer");  // the chooser's title
     QTest::addColumn<int>("filesAdded");
     QTest::addColumn<int>("choosers");
 
     QTest::newRow("saved") << PageText << QStringLiteral("My riff") << 1 << 1;
-    QTest::newRow("cancelled") << PageText << QString() << 0 << 1;
     QTest::newRow("page without text") << QStringLiteral(" \r\n \r\n") << QStringLiteral("x") << 0 << 0;
 }
 
@@ -114,22 +111,6 @@ void tst_frmMainBrowser::pageImport()
         QCOMPARE(f.prompts.count(ScriptedPrompts::Kind::Message), 1);
         QCOMPARE(f.prompts.last().text, QStringLiteral("This page has no text to save."));
     }
-}
-
-void tst_frmMainBrowser::importWhileEditingAsksFirst()
-{
-    MainFixture f;
-    f.openTestStore();
-    f.clickFile(1, 1, 2);
-    f.w->mnuFileEdit->trigger();
-    f.w->ctlView1->rtbText->setText(QStringLiteral("e|--7--|"));
-    f.prompts.answer(Prompts::Answer::Cancel);  // the save question
-    emit f.w->ctlBrowser1->DirectImport(QString(), QStringLiteral("Page"), PageText);
-    QCOMPARE(f.prompts.count(ScriptedPrompts::Kind::Modal), 0);
-    QCOMPARE(chordex::EditMode, 1);
-    QCOMPARE(f.w->ctlView1->rtbText->text(), QStringLiteral("e|--7--|"));
-    QCOMPARE(fileCount(f), 3);
-    f.w->mnuFileCancel->trigger();
 }
 
 // As a user does it: the Browser tab, a saved tab page, Ctrl+S, a folder and a title.

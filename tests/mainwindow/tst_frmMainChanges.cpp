@@ -1,7 +1,6 @@
 #include "MainFixture.h"
 #include "StoreRows.h"
 
-#include "core/EditMode.h"
 #include "details/ctlDetails.h"
 #include "dialogs/frmSelector.h"
 #include "tree/TreeControl.h"
@@ -287,22 +286,6 @@ private slots:
         }
     }
 
-    // Deleting from the main menu while a changed file is edited asks the save question first;
-    // Cancel keeps the edit and deletes nothing.
-    void deleteWhileEditingAsksFirst()
-    {
-        MainFixture f;
-        open(f);
-        f.clickFile(1, 1, 2);
-        f.w->mnuFileEdit->trigger();
-        f.w->ctlView1->rtbText->setText("e|--7--|");
-        f.prompts.answer(Prompts::Answer::Cancel);
-        f.w->mnuFileDeleteFile->trigger();
-        QCOMPARE(f.prompts.last().text, QString("Do you wish to save your changes?"));
-        QCOMPARE(chordex::EditMode, 1);
-        QCOMPARE(f.w->ctlView1->rtbText->text(), QString("e|--7--|"));
-        QCOMPARE(StoreRows::scalar(f.store, "SELECT COUNT(*) FROM file").toInt(), 3);
-    }
 };
 
 QTEST_MAIN(tst_frmMainChanges)

@@ -93,7 +93,6 @@ void tst_frmMainHelp::tipOfTheDay_data()
     QTest::addColumn<bool>("boxChecked");   // the check box as the window opens
 
     QTest::newRow("first start") << QString() << true << true;
-    QTest::newRow("1") << "1" << true << true;
     QTest::newRow("0") << "0" << false << false;
     QTest::newRow("not a number counts as 1") << "yes" << true << true;
 }

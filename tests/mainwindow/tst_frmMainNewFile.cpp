@@ -18,23 +18,18 @@ namespace {
 // Answers the chooser: notes what it proposed, then types the title (null: Cancel) and OKs.
 struct ChooserAnswer
 {
-    QString proposedCategory, proposedFolder, proposedTitle;
+    QString proposedCategory, proposedFolder;
     bool sawForm = false;
 
-    void script(ScriptedPrompts &prompts, frmMain &w, const QString &title, int category = -1)
+    void script(ScriptedPrompts &prompts, frmMain &w, const QString &title)
     {
-        prompts.answerModal([this, &w, title, category](QDialog &d) {
+        prompts.answerModal([this, &w, title](QDialog &d) {
             auto &chooser = static_cast<frmSelector &>(d);
             sawForm = w.SelectorForm == &chooser && chooser.Mode().isEmpty();
             proposedCategory = chooser.cbo->currentText();
             proposedFolder = chooser.cboFolders->currentText();
-            proposedTitle = chooser.txtTitle->text();
             if (title.isNull())
                 return int(QDialog::Rejected);
-            if (category >= 0) {
-                chooser.cbo->setCurrentIndex(category);
-                emit chooser.cbo->activated(category);
-            }
             chooser.txtTitle->setText(title);
             chooser.cmdOk->click();
             return chooser.result();
@@ -73,25 +68,6 @@ private slots:
         QVERIFY(f.w->tmr->isActive());  // the new, empty file goes into edit mode
         QTRY_COMPARE(chordex::EditMode, 1);
         QVERIFY(!f.w->SelectorForm);
-    }
-
-    void givenTextIsStoredInOneStep()
-    {
-        MainFixture f;
-        f.openTestStore();
-        ChooserAnswer a;
-        a.script(f.prompts, *f.w, "Page", 1);
-        const frmMain::NewFile made = f.w->NewTabFile("Page title", "e|--0--|\r\n");
-        QCOMPARE(a.proposedTitle, QString("Page title"));
-        QVERIFY(made.made);
-        QCOMPARE(made.categoryId, 2);
-        QCOMPARE(made.folderId, 3);
-        QCOMPARE(StoreRows::scalar(f.store, QString("SELECT tab FROM tablature WHERE file_id=%1").arg(made.fileId)).toString(),
-                 QString("e|--0--|\r\n"));
-        QCOMPARE(f.w->ctlView1->TabText(), QString("e|--0--|\r\n"));
-        QVERIFY(!f.w->tmr->isActive());
-        QVERIFY(!f.w->PendingImport);
-        QVERIFY(f.w->PendingImportText.isEmpty());
     }
 
     // Nothing made is reported as nothing made: a Cancel, a refusing store, a Cancel of the

@@ -34,7 +34,6 @@ private slots:
     void changes();
     void refusedChangeLeavesEverything_data();
     void refusedChangeLeavesEverything();
-    void deletesAFolderOfManyFiles();
 
 private:
     std::unique_ptr<TestHome> m_home;
@@ -131,25 +130,6 @@ void tst_modChanges::refusedChangeLeavesEverything()
     // The connection is usable again afterwards: no transaction was left open.
     StoreRows::exec(m_store, "DROP TRIGGER nope;");
     modChanges::MoveFolder(2, 2);
-}
-
-// More files than SQLite accepts terms in one condition.
-void tst_modChanges::deletesAFolderOfManyFiles()
-{
-    StoreRows::exec(m_store,
-        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n WHERE i<5000) "
-        "INSERT INTO file(directory_id, filename) SELECT 2, 'f'||i FROM n;"
-        "INSERT INTO tablature(file_id, tab, notes) SELECT file_id, 'x', '' FROM file WHERE directory_id=2;"
-        "INSERT INTO bookmarks(bookmark, description, category_id, directory_id, file_id) "
-        "SELECT 'b', '', 1, 2, file_id FROM file WHERE directory_id=2;");
-    QElapsedTimer clock;
-    clock.start();
-    modChanges::DeleteFolder(2);
-    qInfo("5,000-file folder deleted in %lld ms", clock.elapsed());
-    QCOMPARE(StoreRows::scalar(m_store, "SELECT COUNT(*) FROM file").toInt(), 3);
-    QCOMPARE(StoreRows::scalar(m_store, "SELECT COUNT(*) FROM tablature").toInt(), 3);
-    QCOMPARE(StoreRows::scalar(m_store, "SELECT COUNT(*) FROM bookmarks").toInt(), 2);
-    QCOMPARE(StoreRows::scalar(m_store, "SELECT COUNT(*) FROM directories WHERE directory_id=2").toInt(), 0);
 }
 
 QTEST_MAIN(tst_modChanges)

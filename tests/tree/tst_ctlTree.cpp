@@ -225,7 +225,6 @@ void tst_ctlTree::events_data()
     row("deleted category", on50 + "9||12", folder, stay);
     row("key not in the tree", on50 + "F_40", file, stay);
     row("deleted file, shown category", on50 + "5||20||99", file, stay);
-    row("deleted folder, shown category", on50 + "5||21", folder, stay);
     row("file of another folder, shown category", "select 3||11||41 / select 3||12||41", file, "3 11 F_41 file");
     row("not a path", on50 + "x||y", folder, stay);
 }

@@ -69,7 +69,6 @@ private slots:
     void saveQuestion();
     void captionsAfterEditCycles();
     void dirtyAndChangeOnlyInEditMode();
-    void undoRedoReporting();
     void diskFileSave_data();
     void diskFileSave();
     void searchAndGoToLine_data();
@@ -231,40 +230,10 @@ void tst_ctlView::dirtyAndChangeOnlyInEditMode()
     QVERIFY(!v.Dirty());
 }
 
-void tst_ctlView::undoRedoReporting()
-{
-    Fixture f;
-    ctlView &v = f.view;
-    QSignalSpy reports(&v, &ctlView::UpdateUndoRedo);
-    // Every report first clears both commands, then gives the active editor's state.
-    const auto report = [&](bool canUndo, bool canRedo, int count) {
-        reports.clear();
-        v.SetUndoRedo();
-        QCOMPARE(reports.count(), count);
-        QCOMPARE(reports.first(), (QList<QVariant>{false, false}));
-        QCOMPARE(reports.last(), (QList<QVariant>{canUndo, canRedo}));
-    };
-
-    f.showFile(QStringLiteral("abc"), QStringLiteral("n"));
-    report(false, false, 1);
-    v.EditCurrent(true);
-    report(false, false, 2);  // loading a text is nothing to undo
-    QTest::keyClicks(v.rtbText, QStringLiteral("x"));
-    report(true, false, 2);
-    v.Undo();
-    report(false, true, 2);
-    v.SelectTab(2);
-    report(false, false, 2);
-    v.SelectTab(3);
-    report(false, false, 1);
-}
-
 void tst_ctlView::diskFileSave_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::newRow("saved") << "ok";
-    QTest::newRow("path is a folder") << "folder";
-    QTest::newRow("folder missing") << "missing";
     // unwritable for every user, root included: a folder that is a regular file
     QTest::newRow("path under a regular file") << "under-file";
 }
@@ -274,11 +243,7 @@ void tst_ctlView::diskFileSave()
     QFETCH(QString, kind);
     QTemporaryDir dir;
     QString path = dir.filePath(QStringLiteral("song.tab"));
-    if (kind == "folder") {
-        path = dir.path();
-    } else if (kind == "missing") {
-        path = dir.filePath(QStringLiteral("none/song.tab"));
-    } else if (kind == "under-file") {
+    if (kind == "under-file") {
         const QString plain = dir.filePath(QStringLiteral("plain.txt"));
         QFile file(plain);
         QVERIFY(file.open(QIODevice::WriteOnly));
