@@ -16,6 +16,7 @@
 #include <QTextStream>
 
 #include <cstdio>
+#include <functional>
 
 namespace CollectionCommands {
 
@@ -103,6 +104,31 @@ std::optional<TextCodec::Encoding> encodingNamed(const QString &name, bool &ok)
     return std::nullopt;
 }
 
+// Opens the store the options name and runs the work in it; a store error is reported as
+// "number - description" and fails the command.
+int inStore(const QCommandLineParser &parser, const std::function<int()> &work)
+{
+    if (!openStore(parser))
+        return Failed;
+    try {
+        return work();
+    } catch (const DbError &e) {
+        err() << e.number() << " - " << e.description() << '\n';
+        return Failed;
+    }
+}
+
+// The folder or category --from names (everything when it is not given); false, after saying
+// why, when the store has no such category or folder.
+bool readScope(const QCommandLineParser &parser, const QCommandLineOption &from, CollectionExport::Scope &scope)
+{
+    QString error;
+    if (!parser.isSet(from) || CatalogueNames::ParseScope(parser.value(from), scope, error))
+        return true;
+    err() << error << '\n';
+    return false;
+}
+
 int runImport(const QStringList &arguments)
 {
     const QString syntax = QStringLiteral(
@@ -125,9 +151,7 @@ int runImport(const QStringList &arguments)
         err() << "Usage: chordex " << syntax << '\n';
         return Usage;
     }
-    if (!openStore(parser))
-        return Failed;
-    try {
+    return inStore(parser, [&] {
         // A missing category is made inside the import, so a failed import leaves none behind.
         const CollectionImport::Result result =
             CollectionImport(category, options).run(parser.positionalArguments());
@@ -137,10 +161,7 @@ int runImport(const QStringList &arguments)
             return Failed;
         }
         return Done;
-    } catch (const DbError &e) {
-        err() << e.number() << " - " << e.description() << '\n';
-        return Failed;
-    }
+    });
 }
 
 int runExport(const QStringList &arguments)
@@ -157,15 +178,10 @@ int runExport(const QStringList &arguments)
         err() << "Usage: chordex " << syntax << '\n';
         return Usage;
     }
-    if (!openStore(parser))
-        return Failed;
-    try {
+    return inStore(parser, [&] {
         CollectionExport::Scope scope;
-        QString error;
-        if (parser.isSet(from) && !CatalogueNames::ParseScope(parser.value(from), scope, error)) {
-            err() << error << '\n';
+        if (!readScope(parser, from, scope))
             return Failed;
-        }
         const QString dest = parser.positionalArguments().constFirst();
         CollectionExport exporter(scope, dest);
         const QStringList existing = exporter.existingFiles();
@@ -182,10 +198,7 @@ int runExport(const QStringList &arguments)
             return Failed;
         }
         return Done;
-    } catch (const DbError &e) {
-        err() << e.number() << " - " << e.description() << '\n';
-        return Failed;
-    }
+    });
 }
 
 int runSongbook(const QStringList &arguments)
@@ -201,27 +214,20 @@ int runSongbook(const QStringList &arguments)
         err() << "Usage: chordex " << syntax << '\n';
         return Usage;
     }
-    if (!openStore(parser))
-        return Failed;
-    try {
+    return inStore(parser, [&] {
         CollectionExport::Scope scope;
-        QString error;
-        if (!CatalogueNames::ParseScope(parser.value(from), scope, error)) {
-            err() << error << '\n';
+        if (!readScope(parser, from, scope))
             return Failed;
-        }
         const QString pdf = parser.positionalArguments().constFirst();
         Songbook book(scope, EditorFont::FromOptions());
+        QString error;
         if (!book.write(pdf, error)) {
             err() << error << '\n';
             return Failed;
         }
         out() << book.pageCount() << " pages written to " << QDir::toNativeSeparators(pdf) << '\n';
         return Done;
-    } catch (const DbError &e) {
-        err() << e.number() << " - " << e.description() << '\n';
-        return Failed;
-    }
+    });
 }
 
 }  // namespace

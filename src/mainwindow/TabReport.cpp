@@ -1,7 +1,7 @@
 #include "mainwindow/TabReport.h"
 
 #include "ui/EditorFont.h"
-
+#include "ui/PrintedLines.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -9,25 +9,6 @@
 
 #include <algorithm>
 #include <utility>
-
-namespace {
-
-// Tab stops every 8 columns, as the editor shows them.
-QString expandTabs(const QString &line)
-{
-    if (!line.contains(u'\t'))
-        return line;
-    QString out;
-    for (const QChar c : line) {
-        if (c == u'\t')
-            out += QString(8 - out.size() % 8, u' ');
-        else
-            out += c;
-    }
-    return out;
-}
-
-}  // namespace
 
 TabReport::TabReport(QString title, QString text, QFont body)
     : m_title(std::move(title)), m_text(std::move(text)), m_body(std::move(body))
@@ -45,29 +26,6 @@ QFont TabReport::headerFont()
     font.setPointSizeF(9.75);
     font.setBold(true);
     return font;
-}
-
-QStringList TabReport::wrappedLines(const QFontMetricsF &metrics, qreal width) const
-{
-    QString text = m_text;
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(u'\r', u'\n');
-    if (text.endsWith(u'\n'))
-        text.chop(1);  // the last line's line end starts no further line
-    QStringList lines;
-    for (const QString &raw : text.split(u'\n')) {
-        QString line = expandTabs(raw);
-        while (metrics.horizontalAdvance(line) > width && line.size() > 1) {
-            // The longest start of the line that fits; at least one character.
-            qsizetype fit = 1;
-            while (fit < line.size() && metrics.horizontalAdvance(line.left(fit + 1)) <= width)
-                ++fit;
-            lines << line.left(fit);
-            line = line.mid(fit);
-        }
-        lines << line;
-    }
-    return lines;
 }
 
 int TabReport::print(QPrinter &printer) const
@@ -94,7 +52,7 @@ int TabReport::print(QPrinter &printer) const
     int pages = 1;
     header();
     qreal y = headerHeight;
-    for (const QString &line : wrappedLines(body, width)) {
+    for (const QString &line : PrintedLines::Wrap(m_text, body, width)) {
         if (y + lineHeight > page.height() && y > headerHeight) {
             printer.newPage();
             ++pages;

@@ -2,9 +2,7 @@
 
 #include <QFont>
 #include <QString>
-#include <QStringList>
 
-class QFontMetricsF;
 class QPrinter;
 
 // The printed form of a file: its title in bold Arial 9.75 point at the top of every page,
@@ -27,8 +25,6 @@ public:
     static constexpr double TextWidthInches = 9210.0 / 1440.0;
 
 private:
-    QStringList wrappedLines(const QFontMetricsF &metrics, qreal width) const;
-
     QString m_title;
     QString m_text;
     QFont m_body;

@@ -55,9 +55,7 @@ void frmMain::ctlTree_OnFileDelete(qint32 fileId)
     if (!EndEditFirst())
         return;
     clsTablature doc;
-    connect(&doc, &clsTablature::OnFileDelete, ctlDetails1, [this](const QString &key) {
-        ctlDetails1->RemoveBookmark(key);
-    });
+    connectDocument(doc);
     const bool deleted = guard([&] {
         doc.setCategoryId(Ids::Text(ctlTree1->CategoryId()));
         doc.setFolderId(Ids::Text(ctlTree1->FolderId()));

@@ -52,6 +52,11 @@ void frmMain::connectPanes()
     connect(mnuFindPrevious, &QAction::triggered, ctlView1, &ctlView::FindPrevious);
     connect(mnuEditReplace, &QAction::triggered, ctlView1, &ctlView::RunReplace);
     connect(mnuEditSelectAll, &QAction::triggered, ctlView1, &ctlView::SelectAll);
+    // Find Next, Find Previous and Select All act on the shown file's text, as Find does.
+    connect(mnuEditFind, &QAction::changed, this, [this] {
+        for (QAction *a : {mnuEditFindNext, mnuFindPrevious, mnuEditSelectAll})
+            a->setEnabled(mnuEditFind->isEnabled());
+    });
     connectSearchAndBookmarks();
 }
 
@@ -134,6 +139,8 @@ void frmMain::ctlTree_OnFileAdd()
 
 void frmMain::ctlDetails_OnBookmarkClick(const QString &treePath)
 {
+    if (!EndEditFirst())
+        return;
     ctlTree1->SelectNode(treePath);
     mnuEditBookmark->setEnabled(true);
     mnuBookmarkDelete->setEnabled(true);

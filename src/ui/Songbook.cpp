@@ -3,6 +3,7 @@
 #include "store/Ids.h"
 #include "store/Recordset.h"
 #include "store/modADO.h"
+#include "ui/PrintedLines.h"
 
 #include <QFileInfo>
 #include <QFontMetricsF>
@@ -20,25 +21,6 @@ struct Entry
     int firstPage = 0;  // 1-based page of the PDF
     int pages = 0;
 };
-
-// The text's lines, each cut into pieces of at most width characters.
-QStringList wrapped(const QString &text, int width)
-{
-    QStringList lines;
-    QString normal = text;
-    normal.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
-    if (normal.endsWith(u'\n'))
-        normal.chop(1);
-    for (const QString &line : normal.split(u'\n')) {
-        if (line.size() <= width) {
-            lines << line;
-            continue;
-        }
-        for (int at = 0; at < line.size(); at += width)
-            lines << line.mid(at, width);
-    }
-    return lines;
-}
 
 QString pageText(const QVariant &tab, const QVariant &notes)
 {
@@ -95,7 +77,6 @@ bool Songbook::write(const QString &pdfPath, QString &error)
     const QFontMetricsF contentsMetrics(contents, &printer);
     const qreal bodyTop = headerMetrics.height() * 2;
     const int linesPerPage = std::max(1, int((page.height() - bodyTop) / bodyMetrics.lineSpacing()));
-    const int width = std::max(10, int(page.width() / bodyMetrics.horizontalAdvance(u'M')));
     const int entriesPerPage = std::max(1, int((page.height() - bodyTop) / contentsMetrics.lineSpacing()));
 
     // First pass: how many pages each file takes, so the contents can give page numbers.
@@ -106,7 +87,7 @@ bool Songbook::write(const QString &pdfPath, QString &error)
         Entry e;
         e.title = rs.Fields(0).toString();
         e.folder = rs.Fields(1).toString();
-        const int lines = wrapped(pageText(rs.Fields(2), rs.Fields(3)), width).size();
+        const int lines = PrintedLines::Wrap(pageText(rs.Fields(2), rs.Fields(3)), bodyMetrics, page.width()).size();
         e.pages = std::max(1, (lines + linesPerPage - 1) / linesPerPage);
         entries.push_back(e);
         rs.MoveNext();
@@ -156,7 +137,7 @@ bool Songbook::write(const QString &pdfPath, QString &error)
     // Second pass: each file from a new page, its title on every page.
     rs.Open(sql(), modADO::Conn());
     for (std::size_t i = 0; i < entries.size() && !rs.Eof(); ++i, rs.MoveNext()) {
-        const QStringList lines = wrapped(pageText(rs.Fields(2), rs.Fields(3)), width);
+        const QStringList lines = PrintedLines::Wrap(pageText(rs.Fields(2), rs.Fields(3)), bodyMetrics, page.width());
         for (int at = 0; at < std::max<int>(1, lines.size()); at += linesPerPage) {
             newPage();
             drawHeader(entries[i].title);

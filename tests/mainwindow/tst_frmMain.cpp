@@ -147,6 +147,9 @@ private slots:
         QVERIFY(f.w->ctlView1->CoverVisible());
         QVERIFY(f.w->mnuFileDeleteFolder->isEnabled());
         QVERIFY(!f.w->mnuFileEdit->isEnabled());
+        // The commands on the shown text follow it.
+        for (QAction *a : {f.w->mnuEditFind, f.w->mnuEditFindNext, f.w->mnuFindPrevious, f.w->mnuEditSelectAll})
+            QVERIFY(!a->isEnabled());
     }
 
     void editingAndSavingWritesTheStore()

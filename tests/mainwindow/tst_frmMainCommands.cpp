@@ -40,14 +40,15 @@ private slots:
         QTest::addColumn<QString>("state");
         QTest::addColumn<QStringList>("expected");
         QTest::addColumn<QString>("deleteTip");
-        const QStringList always = {"Open Chordex...", "E&xit", "Find &Next...", "Find &Previous...", "Select &All",
+        const QStringList always = {"Open Chordex...", "E&xit",
                                     "Tree", "Details", "Options...", "Contents...", "Search...",
                                     "Tip Of The Day...", "&About", "[db]", "[help]"};
         const QStringList store = {"Add Category...", "Open File...", "New Tab File...", "&Search...", "Maintenance...",
                                    "[category]", "[open]", "[new]", "[search]", "[maint]",
                                    "Import Folder...", "Export Chordex..."};
         const QStringList category = {"Add Folder", "[folder]", "Export Category...", "Songbook PDF..."};
-        const QStringList file = {"Delete File", "Save As...", "Edit", "&Print...", "&Find...", "Bookmark...",
+        const QStringList file = {"Delete File", "Save As...", "Edit", "&Print...", "&Find...", "Find &Next...",
+                                  "Find &Previous...", "Select &All", "Bookmark...",
                                   "[edit]", "[delete]", "[find]", "[bookmark]", "[print]", "Export Folder..."};
         QTest::newRow("no store") << "none" << always << "Delete";
         QTest::newRow("store without categories") << "empty" << always + store << "Delete";

@@ -1,6 +1,7 @@
 #include "StoreRows.h"
 #include "TestHome.h"
 #include "store/modADO.h"
+#include "ui/PrintedLines.h"
 #include "ui/Songbook.h"
 
 #include <QtTest>
@@ -54,6 +55,19 @@ private slots:
         Songbook bigger({1, 0}, QFont(QStringLiteral("Monospace"), 20));
         QVERIFY(bigger.write(out.path() + "/big.pdf", error));
         QVERIFY(bigger.pageCount() > category.pageCount());
+    }
+
+    // Printed lines: every line end style, tab stops every 8 columns, pieces that fit the width.
+    void printedLines()
+    {
+        const QFont font(QStringLiteral("Monospace"), 10);
+        const QFontMetricsF metrics(font);
+        const qreal tenChars = metrics.horizontalAdvance(QString(10, u'M'));
+        QCOMPARE(PrintedLines::Wrap("a\r\nb\rc\nd\r\n", metrics, tenChars), (QStringList{"a", "b", "c", "d"}));
+        QCOMPARE(PrintedLines::Wrap("e|\t-3-|", metrics, tenChars * 2), QStringList{"e|      -3-|"});
+        QCOMPARE(PrintedLines::Wrap(QString(25, u'-'), metrics, tenChars),
+                 (QStringList{QString(10, u'-'), QString(10, u'-'), QString(5, u'-')}));
+        QCOMPARE(PrintedLines::Wrap("x", metrics, 0), QStringList{"x"});  // at least one character
     }
 
     void nothingToPrintOrNowhereToWrite()
