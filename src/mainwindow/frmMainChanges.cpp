@@ -16,12 +16,12 @@
 
 namespace {
 
-// A bookmark's key: category||folder[||file].
-QString treePath(qint32 categoryId, qint32 folderId, qint32 fileId = 0)
+// Ids joined as a bookmark's key joins them: "3||12" or "3||12||40".
+QString treePath(qint32 first, qint32 second, qint32 third = 0)
 {
-    QString path = QString::number(categoryId) + QStringLiteral("||") + QString::number(folderId);
-    if (fileId != 0)
-        path += QStringLiteral("||") + QString::number(fileId);
+    QString path = QString::number(first) + QStringLiteral("||") + QString::number(second);
+    if (third != 0)
+        path += QStringLiteral("||") + QString::number(third);
     return path;
 }
 
@@ -125,10 +125,10 @@ void frmMain::ctlTree_OnFileDragDrop(qint32 newFolderId, qint32 fileId, qint32 o
         showTreeAsStored();
         return;
     }
-    const qint32 categoryId = ctlTree1->CategoryId();
+    // The parts "||folder||file": the category stays.
     guard([&] {
-        ctlDetails1->UpdateBookmarkFolder(treePath(categoryId, newFolderId, fileId),
-                                          treePath(categoryId, oldFolderId, fileId));
+        ctlDetails1->UpdateBookmarkFolder(QStringLiteral("||") + treePath(newFolderId, fileId),
+                                          QStringLiteral("||") + treePath(oldFolderId, fileId));
     });
 }
 
