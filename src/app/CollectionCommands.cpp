@@ -56,6 +56,10 @@ bool openStore(const QCommandLineParser &parser)
                                        modADO::ProgramPath() + QStringLiteral("db/Sample.mdb"));
         name = modSettings::GetSetting(QStringLiteral("Settings"), QStringLiteral("ChordexName"),
                                        QStringLiteral("Sample"));
+        if (path.isEmpty()) {
+            err() << "No Chordex is set to open at start: name one with --store NAME.\n";
+            return false;
+        }
     }
     if (!QFileInfo::exists(path)) {
         err() << "There is no Chordex \"" << name << "\" (" << QDir::toNativeSeparators(path) << ").\n";

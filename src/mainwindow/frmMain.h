@@ -280,7 +280,6 @@ private:
     // frmMainChanges.cpp
     void connectChanges();
     void showTreeAsStored();
-    void relabelBookmarks();
     void ctlTree_OnFileDelete(qint32 fileId);
     void ctlTree_OnFileRename(const QString &newTitle);
     void ctlTree_OnRemoveBookmark(const QString &treePath);

@@ -14,6 +14,19 @@
 
 #include <utility>
 
+namespace {
+
+// Ids joined as a bookmark's key joins them: "3||12" or "3||12||40".
+QString treePath(qint32 first, qint32 second, qint32 third = 0)
+{
+    QString path = QString::number(first) + QStringLiteral("||") + QString::number(second);
+    if (third != 0)
+        path += QStringLiteral("||") + QString::number(third);
+    return path;
+}
+
+}  // namespace
+
 void frmMain::connectChanges()
 {
     connect(ctlTree1, &ctlTree::OnFileDelete, this, &frmMain::ctlTree_OnFileDelete);
@@ -74,15 +87,10 @@ void frmMain::ctlTree_OnFileRename(const QString &newTitle)
         showTreeAsStored();
         return;
     }
+    // The document told the bookmark list of the new title.
     ctlView1->setTitleText(newTitle);
-    relabelBookmarks();
 }
 
-// The bookmark list shown again from the store, whose rows the change relabelled.
-void frmMain::relabelBookmarks()
-{
-    guard([this] { ctlDetails1->LoadBookmarks(); });
-}
 
 // Raised for each file of a folder about to be deleted: the list item goes only once the
 // folder delete committed.
@@ -108,8 +116,7 @@ void frmMain::ctlTree_OnFolderRename(qint32 categoryId, qint32 folderId, const Q
         showTreeAsStored();
         return;
     }
-    relabelBookmarks();
-    Q_UNUSED(categoryId);
+    guard([&] { ctlDetails1->RenameBookmarkFolders(treePath(categoryId, folderId), newName); });
 }
 
 void frmMain::ctlTree_OnFileDragDrop(qint32 newFolderId, qint32 fileId, qint32 oldFolderId)
@@ -118,8 +125,11 @@ void frmMain::ctlTree_OnFileDragDrop(qint32 newFolderId, qint32 fileId, qint32 o
         showTreeAsStored();
         return;
     }
-    relabelBookmarks();
-    Q_UNUSED(oldFolderId);
+    // The parts "||folder||file": the category stays.
+    guard([&] {
+        ctlDetails1->UpdateBookmarkFolder(QStringLiteral("||") + treePath(newFolderId, fileId),
+                                          QStringLiteral("||") + treePath(oldFolderId, fileId));
+    });
 }
 
 void frmMain::ctlTree_OnFileDragDropCat(qint32 newCategoryId, qint32 newFolderId, qint32 fileId, qint32 oldFolderId,
@@ -129,9 +139,10 @@ void frmMain::ctlTree_OnFileDragDropCat(qint32 newCategoryId, qint32 newFolderId
         showTreeAsStored();
         return;
     }
-    relabelBookmarks();
-    Q_UNUSED(oldFolderId);
-    Q_UNUSED(oldCategoryId);
+    guard([&] {
+        ctlDetails1->UpdateBookmarkFolderCat(treePath(newCategoryId, newFolderId, fileId),
+                                             treePath(oldCategoryId, oldFolderId, fileId));
+    });
 }
 
 void frmMain::ctlTree_OnMoveCatFolder(qint32 newCategoryId, qint32 folderId, qint32 oldCategoryId)
@@ -140,6 +151,8 @@ void frmMain::ctlTree_OnMoveCatFolder(qint32 newCategoryId, qint32 folderId, qin
         showTreeAsStored();
         return;
     }
-    relabelBookmarks();
-    Q_UNUSED(oldCategoryId);
+    guard([&] {
+        ctlDetails1->UpdateBookmarkCategories(QString::number(newCategoryId), QString::number(oldCategoryId),
+                                              QString::number(folderId));
+    });
 }

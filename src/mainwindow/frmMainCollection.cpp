@@ -126,8 +126,11 @@ void frmMain::ImportPaths(qint32 categoryId, const QStringList &paths, qint32 fo
     }
     m_importing = false;
     if (result.committed && result.imported > 0) {
-        // The tree is filled once, at the end, on the category the files went into.
+        // The tree is filled once, at the end, on the category the files went into, with the
+        // folder they were dropped on open.
         ctlTree1->ShowCategory(categoryId);
+        if (folderId != 0)
+            ctlTree1->SelectNode(modMain::FolderKey(folderId));
         RefreshCommands();
     }
     QString summary = CollectionImport::SummaryLine(result) + u'.';

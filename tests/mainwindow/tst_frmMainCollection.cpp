@@ -143,8 +143,8 @@ private slots:
         emit f.w->ctlTree1->tvw->nodeDrop(&data, false);
         QVERIFY2(report.endsWith("1 imported, 0 skipped, 0 refused\n"), qPrintable(report));
         QCOMPARE(StoreRows::scalar(f.store, "SELECT directory_id FROM file WHERE filename='Solo'").toInt(), 2);
-
-        QVERIFY(f.w->ctlTree1->SelectNode("1||2"));
+        QVERIFY(f.w->ctlTree1->FolderSelected());  // the folder dropped on is shown, now with the file
+        QCOMPARE(f.w->ctlTree1->FolderId(), 2);
         QTemporaryDir out;
         f.prompts.answerFile(out.path());
         f.w->ctlTree1->mnuHiddenFolderExport->trigger();
