@@ -10,7 +10,10 @@
 #include <QFile>
 #include <QProcess>
 
+#include <algorithm>
 #include <cstdio>
+#include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -116,22 +119,38 @@ bool bulkImport(const QString &dir)
     return line("bulk import", importMs, "sqlite3", toolMs, 3.0) && result.imported == files;
 }
 
+// Both sides create 50,000 files, which costs the file system more right after many files
+// were removed or while the other side's writes are still being flushed: each side starts
+// after a sync, runs twice, alternating, and the faster run of each counts.
 bool exportAll(const QString &dir, const QString &largeStore)
 {
     if (!modADO::OpenConnection(largeStore, QStringLiteral("Large")))
         qFatal("bench: cannot open %s", qPrintable(largeStore));
-    QElapsedTimer t;
-    t.start();
-    const CollectionExport::Result result = CollectionExport({}, dir + QStringLiteral("/export")).run(false);
-    const double exportMs = ms(t);
+    std::vector<double> exports;
+    std::vector<double> copies;
+    QString error;
+    for (int round = 0; round < 2; ++round) {
+        const QString tree = dir + QStringLiteral("/export%1").arg(round);
+        ::sync();
+        QElapsedTimer t;
+        t.start();
+        const CollectionExport::Result result = CollectionExport({}, tree).run(false);
+        exports.push_back(ms(t));
+        if (!result.error.isEmpty())
+            error = result.error;
+        ::sync();
+        copies.push_back(runTool(QStringLiteral("cp"), {QStringLiteral("-r"), tree, tree + QStringLiteral("-copy")}));
+    }
     modADO::CloseConnection();
-    if (!result.error.isEmpty())
-        std::fprintf(stderr, "export: %s\n", qPrintable(result.error));
-    const double cpMs = runTool(QStringLiteral("cp"), {QStringLiteral("-r"), dir + QStringLiteral("/export"),
-                                                       dir + QStringLiteral("/export-copy")});
-    const bool ok = line("export", exportMs, "cp", cpMs, 2.0) && result.error.isEmpty();
-    QDir(dir + QStringLiteral("/export")).removeRecursively();
-    QDir(dir + QStringLiteral("/export-copy")).removeRecursively();
+    if (!error.isEmpty())
+        std::fprintf(stderr, "export: %s\n", qPrintable(error));
+    const bool ok = line("export", *std::min_element(exports.begin(), exports.end()), "cp",
+                         *std::min_element(copies.begin(), copies.end()), 2.0) &&
+                    error.isEmpty();
+    for (int round = 0; round < 2; ++round) {
+        QDir(dir + QStringLiteral("/export%1").arg(round)).removeRecursively();
+        QDir(dir + QStringLiteral("/export%1-copy").arg(round)).removeRecursively();
+    }
     return ok;
 }
 
