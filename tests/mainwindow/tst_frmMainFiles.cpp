@@ -18,6 +18,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QtTest>
 
 using Kind = ScriptedPrompts::Kind;
