@@ -108,6 +108,18 @@ std::optional<TextCodec::Encoding> encodingNamed(const QString &name, bool &ok)
     return std::nullopt;
 }
 
+int usage(const QString &syntax)
+{
+    err() << "Usage: chordex " << syntax << '\n';
+    return Usage;
+}
+
+// --from CATEGORY[/FOLDER]
+QCommandLineOption fromOption(const QString &description)
+{
+    return QCommandLineOption(QStringLiteral("from"), description, QStringLiteral("CATEGORY[/FOLDER]"));
+}
+
 // Opens the store the options name and runs the work in it; a store error is reported as
 // "number - description" and fails the command.
 int inStore(const QCommandLineParser &parser, const std::function<int()> &work)
@@ -151,10 +163,8 @@ int runImport(const QStringList &arguments)
     options.encoding = encodingNamed(parser.value(encoding), known);
     options.allFiles = parser.isSet(all);
     const QString category = parser.value(into).trimmed();
-    if (!known || category.isEmpty() || parser.positionalArguments().isEmpty()) {
-        err() << "Usage: chordex " << syntax << '\n';
-        return Usage;
-    }
+    if (!known || category.isEmpty() || parser.positionalArguments().isEmpty())
+        return usage(syntax);
     return inStore(parser, [&] {
         // A missing category is made inside the import, so a failed import leaves none behind.
         const CollectionImport::Result result =
@@ -172,16 +182,13 @@ int runExport(const QStringList &arguments)
 {
     const QString syntax = QStringLiteral("export [--store NAME] [--from CATEGORY[/FOLDER]] [--force] DEST");
     QCommandLineParser parser;
-    const QCommandLineOption from(QStringLiteral("from"), QStringLiteral("A category or a category's folder (default: everything)."),
-                                  QStringLiteral("CATEGORY[/FOLDER]"));
+    const QCommandLineOption from = fromOption(QStringLiteral("A category or a category's folder (default: everything)."));
     const QCommandLineOption force(QStringLiteral("force"), QStringLiteral("Replace files that are already there."));
     parser.addOptions({from, force});
     if (!parse(parser, arguments, syntax))
         return parser.isSet(QStringLiteral("help")) ? Done : Usage;
-    if (parser.positionalArguments().size() != 1) {
-        err() << "Usage: chordex " << syntax << '\n';
-        return Usage;
-    }
+    if (parser.positionalArguments().size() != 1)
+        return usage(syntax);
     return inStore(parser, [&] {
         CollectionExport::Scope scope;
         if (!readScope(parser, from, scope))
@@ -209,15 +216,12 @@ int runSongbook(const QStringList &arguments)
 {
     const QString syntax = QStringLiteral("songbook [--store NAME] --from CATEGORY[/FOLDER] OUT.pdf");
     QCommandLineParser parser;
-    const QCommandLineOption from(QStringLiteral("from"), QStringLiteral("A category or a category's folder."),
-                                  QStringLiteral("CATEGORY[/FOLDER]"));
+    const QCommandLineOption from = fromOption(QStringLiteral("A category or a category's folder."));
     parser.addOption(from);
     if (!parse(parser, arguments, syntax))
         return parser.isSet(QStringLiteral("help")) ? Done : Usage;
-    if (!parser.isSet(from) || parser.positionalArguments().size() != 1) {
-        err() << "Usage: chordex " << syntax << '\n';
-        return Usage;
-    }
+    if (!parser.isSet(from) || parser.positionalArguments().size() != 1)
+        return usage(syntax);
     return inStore(parser, [&] {
         CollectionExport::Scope scope;
         if (!readScope(parser, from, scope))

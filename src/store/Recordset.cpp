@@ -68,6 +68,7 @@ void Recordset::Close()
     m_stmt.reset();
     m_insert.reset();
     m_insertSql.clear();
+    m_rowQuery.reset();
     m_conn = nullptr;
     m_sql.clear();
     m_columns.clear();
@@ -242,15 +243,21 @@ QVariant Recordset::Fields(int index)
         return (*m_row)[std::size_t(index)];
     }
     if (!m_row) {
-        Statement s(m_conn->handle(), QStringLiteral("SELECT ") + m_selectList +
-                                          QStringLiteral(" FROM ") + m_table +
-                                          QStringLiteral(" WHERE rowid=?"));
+        // Prepared once per set: callers read a field of each row they add or visit.
+        if (!m_rowQuery)
+            m_rowQuery = std::make_unique<Statement>(m_conn->handle(), QStringLiteral("SELECT ") + m_selectList +
+                                                                           QStringLiteral(" FROM ") + m_table +
+                                                                           QStringLiteral(" WHERE rowid=?"));
+        Statement &s = *m_rowQuery;
+        s.reset();  // also after a step that failed
         s.bind(1, currentId());
-        if (!s.step())
-            noCurrentRow();  // removed behind the set's back
+        const bool found = s.step();
         std::vector<QVariant> row;
-        for (int i = 0; i < s.columnCount(); ++i)
+        for (int i = 0; found && i < s.columnCount(); ++i)
             row.push_back(s.column(i));
+        s.reset();
+        if (!found)
+            noCurrentRow();  // removed behind the set's back
         m_row = std::move(row);
     }
     return (*m_row)[std::size_t(index)];
@@ -341,15 +348,11 @@ void Recordset::Update()
             m_insert = std::make_unique<Statement>(db, sql);
             m_insertSql = sql;
         }
+        m_insert->reset();  // also after a step that failed
         int i = 1;
         for (const auto &p : m_pending)
             m_insert->bind(i++, p.second);
-        try {
-            m_insert->step();
-        } catch (...) {
-            m_insert->reset();
-            throw;
-        }
+        m_insert->step();
         m_insert->reset();  // done: nothing of it stays active between rows
         const qint64 id = sqlite3_last_insert_rowid(db);
         m_adding = false;

@@ -87,4 +87,5 @@ private:
     // The last INSERT, kept prepared: adding many rows of the same fields prepares it once.
     std::unique_ptr<Statement> m_insert;
     QString m_insertSql;
+    std::unique_ptr<Statement> m_rowQuery;  // the current row of an updatable set, by rowid
 };
