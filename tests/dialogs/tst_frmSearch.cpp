@@ -1,18 +1,15 @@
-#include "dialogs/frmBookmark.h"
 #include "dialogs/frmSearch.h"
-#include "store/modSettings.h"
 
 #include "ScriptedPrompts.h"
 #include "TestHome.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 
-// The search and bookmark dialogs.
+// The search dialog refuses searches that could find nothing.
 class tst_frmSearch : public QObject
 {
     Q_OBJECT
@@ -27,11 +24,10 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QList<bool>>("checks");
         QTest::addColumn<QString>("message");  // empty: OnSearch is raised
-        QTest::addColumn<QString>("title");
-        QTest::newRow("blanks only") << "   " << QList<bool>{true, true, false} << "Nothing to search for!" << "Search";
+        QTest::newRow("blanks only") << "   " << QList<bool>{true, true, false} << "Nothing to search for!";
         QTest::newRow("no field") << "riff" << QList<bool>{false, false, false}
-                                  << "You must check at least one field to search in!" << "Chordex Search";
-        QTest::newRow("searched") << "  blues in A " << QList<bool>{false, true, true} << "" << "";
+                                  << "You must check at least one field to search in!";
+        QTest::newRow("searched") << "  blues in A " << QList<bool>{false, true, true} << "";
     }
     void searchClick()
     {
@@ -55,62 +51,9 @@ private slots:
         } else {
             QCOMPARE(searched.count(), 0);
             QCOMPARE(prompts.last().text, message);
-            QTEST(prompts.last().title, "title");
-            QCOMPARE(prompts.last().icon, Prompts::Icon::Exclamation);
         }
     }
 
-    void checksSurviveCloseAndReopen()
-    {
-        ScriptedPrompts prompts;
-        QPointer<frmSearch> dialog = new frmSearch(prompts);
-        QCOMPARE((QList<bool>{dialog->chkTitles->isChecked(), dialog->chkTab->isChecked(), dialog->chkNotes->isChecked()}),
-                 (QList<bool>{true, true, false}));
-        dialog->chkTitles->setChecked(false);
-        dialog->chkNotes->setChecked(true);
-        QSignalSpy unloaded(dialog.data(), &frmSearch::OnUnload);
-        dialog->show();
-        QTest::keyClick(dialog, Qt::Key_Escape);
-        QCOMPARE(unloaded.count(), 1);
-        QTRY_VERIFY(!dialog);  // released after closing
-        QCOMPARE(modSettings::GetSetting("Settings", "InTitles") + modSettings::GetSetting("Settings", "InTab") +
-                     modSettings::GetSetting("Settings", "InNotes"),
-                 QString("011"));
-        frmSearch again(prompts);
-        QCOMPARE((QList<bool>{again.chkTitles->isChecked(), again.chkTab->isChecked(), again.chkNotes->isChecked()}),
-                 (QList<bool>{false, true, true}));
-    }
-
-    void bookmarkDialog_data()
-    {
-        QTest::addColumn<bool>("editing");
-        QTest::addColumn<bool>("ok");
-        QTest::addColumn<QStringList>("events");
-        QTest::newRow("new, OK") << false << true << QStringList{"add |desc", "unload"};
-        QTest::newRow("edit, OK") << true << true << QStringList{"edit 9 |desc", "unload"};
-        QTest::newRow("cancel") << true << false << QStringList{"unload"};
-    }
-    void bookmarkDialog()
-    {
-        QFETCH(bool, editing);
-        QFETCH(bool, ok);
-        frmBookmark dialog;
-        dialog.setEditMode(editing);
-        dialog.setBookmarkId(9);
-        dialog.txtTitle->setText("   ");  // blanks only: an empty title is passed on
-        dialog.setDescription(" desc ");
-        QStringList events;
-        connect(&dialog, &frmBookmark::OnAddBookmark, this,
-                [&](const QString &t, const QString &d) { events << "add " + t + "|" + d; });
-        connect(&dialog, &frmBookmark::OnEditBookmark, this, [&](qint32 id, const QString &t, const QString &d) {
-            events << "edit " + QString::number(id) + " " + t + "|" + d;
-        });
-        connect(&dialog, &frmBookmark::OnUnload, this, [&] { events << "unload"; });
-        dialog.show();
-        QTest::mouseClick(ok ? dialog.cmdOk : dialog.cmdCancel, Qt::LeftButton);
-        QTEST(events, "events");
-        QVERIFY(!dialog.isVisible());
-    }
 };
 
 QTEST_MAIN(tst_frmSearch)

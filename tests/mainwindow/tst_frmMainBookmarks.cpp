@@ -3,14 +3,10 @@
 #include "StoreRows.h"
 #include "details/ctlDetails.h"
 #include "dialogs/frmBookmark.h"
-#include "dialogs/frmSearch.h"
 #include "store/clsTablature.h"
 #include "ui/ListViewAdapter.h"
-#include "view/TextEditor.h"
-#include "view/ctlView.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTreeWidget>
@@ -62,26 +58,18 @@ private slots:
 
         f.w->mnuBookmarkFile->trigger();
         QCOMPARE(f.prompts.last().text, QString("Bookmark already exists!"));
-        QCOMPARE(f.prompts.last().title, QString("Find"));
         QCOMPARE(f.w->ctlDetails1->lvwBookmarks->currentItem(), listItem(f, "1||1||1"));
     }
 
-    void editAndDeleteActOnTheBookmarksOwnFile_data()
-    {
-        QTest::addColumn<bool>("withDocument");
-        QTest::newRow("another file shown") << true;
-        QTest::newRow("no file shown") << false;
-    }
+    // Another file is shown: the commands act on the bookmark's own file.
     void editAndDeleteActOnTheBookmarksOwnFile()
     {
-        QFETCH(bool, withDocument);
         MainFixture f;
         f.openTestStore();
         StoreRows::exec(f.store, "INSERT INTO bookmarks(bookmark, description, category_id, directory_id, file_id) "
                                  "VALUES ('Two','',1,1,2)");
         f.w->ctlDetails1->LoadBookmarks();
-        if (withDocument)
-            f.clickFile(1, 1, 1);
+        f.clickFile(1, 1, 1);
         QTreeWidget *list = f.w->ctlDetails1->lvwBookmarks;
         list->setCurrentItem(listItem(f, "2||3||3"));
 
@@ -101,46 +89,6 @@ private slots:
         QCOMPARE(f.w->objTablature->Key(), QString("1||1||2"));
     }
 
-    void bookmarkWhoseFileIsGone()
-    {
-        MainFixture f;
-        f.openTestStore();
-        StoreRows::exec(f.store, "DELETE FROM file WHERE file_id=3");
-        f.w->ctlDetails1->lvwBookmarks->setCurrentItem(listItem(f, "2||3||3"));
-        f.w->mnuEditBookmark_Click();
-        QCOMPARE(f.prompts.last().text, QString("File could not be found!"));
-        QCOMPARE(f.prompts.last().title, QString("Error"));
-        QCOMPARE(f.prompts.last().icon, Prompts::Icon::Critical);
-        QCOMPARE(f.prompts.count(ScriptedPrompts::Kind::Modal), 0);
-    }
-
-    void searchThenOpenAResult()
-    {
-        MainFixture f;
-        f.openTestStore();
-        f.w->mnuEditSearch->trigger();
-        QPointer<frmSearch> form = f.w->SearchForm;
-        QVERIFY(form);
-        f.w->mnuEditSearch->trigger();
-        QCOMPARE(f.w->SearchForm, form);  // one dialog at a time
-
-        form->txtSearch->setText("FIRST");
-        form->chkTitles->setChecked(true);
-        form->chkTab->setChecked(true);
-        form->chkNotes->setChecked(true);
-        form->cmdSearch_Click();
-        QCOMPARE(f.w->ctlDetails1->lblSearchResults->text(), QString(" 1 Search Results For: FIRST"));
-        QCOMPARE(f.prompts.last().text, QString("Finished Searching!"));
-
-        emit f.w->ctlDetails1->OnSearchClick("1||1||1");
-        QVERIFY(f.w->objTablature);
-        QCOMPARE(f.w->objTablature->Key(), QString("1||1||1"));
-        QCOMPARE(f.w->ctlView1->SelectedTab(), 2);  // the match is only in the notes
-        QCOMPARE(f.w->ctlView1->TextNotes()->selectedText(), QString("first"));
-
-        form->close();
-        QVERIFY(!f.w->SearchForm);
-    }
 };
 
 QTEST_MAIN(tst_frmMainBookmarks)

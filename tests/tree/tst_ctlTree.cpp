@@ -29,7 +29,6 @@ struct Recorder
         on(&ctlTree::OnRootClick, "OnRootClick");
         on(&ctlTree::OnTreeClick, "OnTreeClick");
         on(&ctlTree::OnFileAdd, "OnFileAdd");
-        on(&ctlTree::OnNoCategories, "OnNoCategories");
         on(&ctlTree::OnCategoryClick, "OnCategoryClick");
         on(&ctlTree::OnFolderClick, "OnFolderClick");
         on(&ctlTree::OnFileClick, "OnFileClick");
@@ -71,21 +70,7 @@ class tst_ctlTree : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void init();
-    void cleanup();
-
-    void fillKeysAndOrder();
-    void loadTreeWithoutCategories();
-    void events_data();
-    void events();
-    void identifiersPast32767();
-
-private:
-    void openStore(const QString &rows);
-    void load();  // opens a store with Rows and loads the tree
     QString scalar(const QString &sql) { return StoreRows::scalar(m_store, sql).toString(); }
-    void run(const QString &step);
 
     std::unique_ptr<TestHome> m_home;
     std::unique_ptr<ScriptedPrompts> m_prompts;
@@ -93,193 +78,175 @@ private:
     std::unique_ptr<Recorder> m_rec;
     QString m_store;
     qint32 m_added = 0;
-};
 
-void tst_ctlTree::init()
-{
-    m_home = std::make_unique<TestHome>();
-    m_prompts = std::make_unique<ScriptedPrompts>();
-    m_tree = std::make_unique<ctlTree>(*m_prompts);
-    m_rec = std::make_unique<Recorder>(*m_tree);
-    m_added = 0;
-}
+    void openStore(const QString &rows)
+    {
+        m_store = m_home->newStore("Tabs");
+        StoreRows::exec(m_store, rows);
+        QVERIFY(modADO::OpenConnection(m_store, "Tabs"));
+    }
 
-void tst_ctlTree::cleanup()
-{
-    m_rec.reset();
-    m_tree.reset();
-    modADO::CloseConnection();
-    m_prompts.reset();
-    m_home.reset();
-}
-
-void tst_ctlTree::openStore(const QString &rows)
-{
-    m_store = m_home->newStore("Tabs");
-    StoreRows::exec(m_store, rows);
-    QVERIFY(modADO::OpenConnection(m_store, "Tabs"));
-}
-
-void tst_ctlTree::load()
-{
-    openStore(Rows);
-    QVERIFY(m_tree->LoadTree());
-}
-
-// One user or host action: "click KEY", "right KEY", "down" (next category), "load",
-// "select PATH", "add CATEGORY;FOLDER;TITLE;TAB", "folder NAME" or "category NAME" (the new
-// id goes to m_added).
-void tst_ctlTree::run(const QString &step)
-{
-    const QString verb = step.section(' ', 0, 0), arg = step.section(' ', 1);
-    if (verb == "click" || verb == "right") {
-        QTreeWidgetItemIterator it(m_tree->tvw);
-        while (*it && keyOf(*it) != arg)
-            ++it;
-        QVERIFY2(*it, qPrintable(arg));
-        QTest::mouseClick(m_tree->tvw->viewport(), verb == "click" ? Qt::LeftButton : Qt::RightButton, {},
-                          m_tree->tvw->visualItemRect(*it).center());
-    } else if (verb == "down") {
-        QTest::keyClick(m_tree->cbo, Qt::Key_Down);
-    } else if (verb == "load") {
+    void load()
+    {
+        openStore(Rows);
         QVERIFY(m_tree->LoadTree());
-    } else if (verb == "select") {  // true exactly when the user is not told
-        const qsizetype told = m_prompts->asked.size();
-        const bool found = m_tree->SelectNode(arg);
-        QCOMPARE(found, m_prompts->asked.size() == told);
-    } else if (verb == "add") {  // with the stored rows "folder;title;tab"
-        const QStringList a = arg.split(';');
-        m_added = m_tree->AddNode(a[0].toInt(), a[1].toInt(), a[2], a[3]);
-        QCOMPARE(scalar(QStringLiteral("SELECT directory_id||';'||filename||';'||tab FROM file JOIN tablature "
-                                       "USING(file_id) WHERE file_id=%1").arg(m_added)), a.mid(1).join(';'));
-    } else if (verb == "folder") {  // always into the shown category 3
-        m_added = m_tree->AddFolder(arg);
-        QCOMPARE(scalar(QStringLiteral("SELECT category_id||directory FROM directories WHERE directory_id=%1")
-                            .arg(m_added)), "3" + arg);
-    } else if (verb == "category") {  // stored as given, listed trimmed
-        m_added = m_tree->AddCategory(arg);
-        QCOMPARE(scalar(QStringLiteral("SELECT category FROM categories WHERE category_id=%1").arg(m_added)), arg);
-        QCOMPARE(m_tree->cbo->currentText(), arg.trimmed());
-    } else {
-        QFAIL(qPrintable(step));
     }
-}
 
-void tst_ctlTree::fillKeysAndOrder()
-{
-    load();
-    QCOMPARE(describe(*m_tree->tvw), (QStringList{"ROOT Tabs 5 +", "  D_11 acdc 1", "    F_41 Thunder 4",
-                                                  "    F_43 Back in Black 4", "  D_13 Beatles 1", "  D_12 Zeppelin 1",
-                                                  "    F_40 Stairway 4", "    F_42 Kashmir 4"}));
-    run("down");
-    QCOMPARE(describe(*m_tree->tvw), (QStringList{"ROOT Tabs 5 +", "  D_20 King 1", "    F_50 The Thrill 4"}));
-    QTest::keyClick(m_tree->cbo, Qt::Key_End);  // a category without folders: the root alone
-    QCOMPARE(describe(*m_tree->tvw), QStringList{"ROOT Tabs 5 +"});
-}
+    // One user or host action: "click KEY", "down" (next category), "load",
+    // "select PATH", "add CATEGORY;FOLDER;TITLE;TAB", "folder NAME" or "category NAME" (the new
+    // id goes to m_added).
+    void run(const QString &step)
+    {
+        const QString verb = step.section(' ', 0, 0), arg = step.section(' ', 1);
+        if (verb == "click") {
+            QTreeWidgetItemIterator it(m_tree->tvw);
+            while (*it && keyOf(*it) != arg)
+                ++it;
+            QVERIFY2(*it, qPrintable(arg));
+            QTest::mouseClick(m_tree->tvw->viewport(), Qt::LeftButton, {}, m_tree->tvw->visualItemRect(*it).center());
+        } else if (verb == "down") {
+            QTest::keyClick(m_tree->cbo, Qt::Key_Down);
+        } else if (verb == "load") {
+            QVERIFY(m_tree->LoadTree());
+        } else if (verb == "select") {  // true exactly when the user is not told
+            const qsizetype told = m_prompts->asked.size();
+            const bool found = m_tree->SelectNode(arg);
+            QCOMPARE(found, m_prompts->asked.size() == told);
+        } else if (verb == "add") {  // with the stored rows "folder;title;tab"
+            const QStringList a = arg.split(';');
+            m_added = m_tree->AddNode(a[0].toInt(), a[1].toInt(), a[2], a[3]);
+            QCOMPARE(scalar(QStringLiteral("SELECT directory_id||';'||filename||';'||tab FROM file JOIN tablature "
+                                           "USING(file_id) WHERE file_id=%1").arg(m_added)), a.mid(1).join(';'));
+        } else if (verb == "folder") {  // always into the shown category 3
+            m_added = m_tree->AddFolder(arg);
+            QCOMPARE(scalar(QStringLiteral("SELECT category_id||directory FROM directories WHERE directory_id=%1")
+                                .arg(m_added)), "3" + arg);
+        } else if (verb == "category") {  // stored as given, listed trimmed
+            m_added = m_tree->AddCategory(arg);
+            QCOMPARE(scalar(QStringLiteral("SELECT category FROM categories WHERE category_id=%1").arg(m_added)), arg);
+            QCOMPARE(m_tree->cbo->currentText(), arg.trimmed());
+        } else {
+            QFAIL(qPrintable(step));
+        }
+    }
 
-void tst_ctlTree::loadTreeWithoutCategories()
-{
-    openStore("");
-    QVERIFY(!m_tree->LoadTree());
-    QCOMPARE(m_rec->take(), QStringList{"OnNoCategories"});
-    QVERIFY(!m_tree->CategorySelected());
-    m_tree->SelectRoot();  // a click on the empty tree raises nothing
-    QCOMPARE(m_rec->take(), QStringList());
-}
+private slots:
 
-void tst_ctlTree::events_data()
-{
-    // Steps (see run()) split by " / "; events raised by the last one, then the messages shown,
-    // "%1" standing for the new id; the state after it (see events()).
-    QTest::addColumn<QString>("steps");
-    QTest::addColumn<QStringList>("events");
-    QTest::addColumn<QString>("state");
+    void init()
+    {
+        m_home = std::make_unique<TestHome>();
+        m_prompts = std::make_unique<ScriptedPrompts>();
+        m_tree = std::make_unique<ctlTree>(*m_prompts);
+        m_rec = std::make_unique<Recorder>(*m_tree);
+        m_added = 0;
+    }
 
-    auto row = [](const char *name, const QString &steps, const QString &events, const QString &state) {
-        QTest::newRow(name) << steps << events.split(", ", Qt::SkipEmptyParts) << state;
-    };
-    row("LoadTree: the fill and LoadTree both choose the first category", "load",
-        "OnCategoryClick(3), OnTreeClick, OnCategoryClick(3), OnTreeClick", "3 0 -");
-    row("folder", "click D_11", "OnTreeClick, OnFolderClick(3,11)", "3 11 D_11 folder");
-    row("file", "click D_13 / click F_43", "OnTreeClick, OnFileClick(3,11,43)", "3 11 F_43 file");
-    row("same file again", "click F_41 / click F_41", "OnTreeClick, OnFileClick(3,11,41)", "3 11 F_41 file");
-    row("right on a file", "right F_42", "OnTreeClick, OnFileClick(3,12,42)", "3 12 F_42 file");
-    row("root keeps the file's folder", "click F_40 / click ROOT", "OnTreeClick, OnRootClick", "3 12 ROOT");
-    row("category change: no folder selected any more", "select 3||12 / down", "OnCategoryClick(5), OnTreeClick",
-        "5 12 -");
-    row("SelectNode in another category", "select 5||20||50",
-        "OnCategoryClick(5), OnTreeClick, OnTreeClick, OnFileClick(5,20,50)", "5 20 F_50 file");
-    row("AddNode without tab text: OnFileAdd last", "select 3||11 / add 3;11;Tři čuníci;",
-        "OnTreeClick, OnFileClick(3,11,%1), OnFileAdd", "3 11 F_%1 file");
-    row("AddNode with tab text, other category: folder first, no OnFileAdd", "select 3||11 / add 5;20;Café über;e-3-",
-        "OnCategoryClick(5), OnTreeClick, OnTreeClick, OnFolderClick(5,20), OnTreeClick, OnFileClick(5,20,%1)",
-        "5 20 F_%1 file");
-    row("AddFolder after its siblings", "folder Ärger Aardvark", "OnTreeClick, OnFolderClick(3,%1)", "3 %1 D_%1 folder");
-    row("AddCategory", "category   Jaromír Jazz  ", "OnCategoryClick(%1), OnTreeClick", "%1 0 -");
-    // A stale path changes nothing; the user is told.
-    const QString on50 = "select 5||20||50 / select ", file = "The file could not be found.",
-                  folder = "The folder could not be found.", stay = "5 20 F_50 file";
-    row("deleted file, other category", on50 + "3||12||99", file, stay);
-    row("file moved to another folder", on50 + "3||11||40", file, stay);
-    row("deleted folder", on50 + "5||99", folder, stay);
-    row("deleted category", on50 + "9||12", folder, stay);
-    row("key not in the tree", on50 + "F_40", file, stay);
-    row("deleted file, shown category", on50 + "5||20||99", file, stay);
-    row("file of another folder, shown category", "select 3||11||41 / select 3||12||41", file, "3 11 F_41 file");
-    row("not a path", on50 + "x||y", folder, stay);
-}
+    void cleanup()
+    {
+        m_rec.reset();
+        m_tree.reset();
+        modADO::CloseConnection();
+        m_prompts.reset();
+        m_home.reset();
+    }
 
-// The state: "CategoryId FolderId current-node ('-' for none) [file if opened] [folder if selected]".
-void tst_ctlTree::events()
-{
-    QFETCH(QString, steps);
-    QFETCH(QStringList, events);
-    QFETCH(QString, state);
+    void fillKeysAndOrder()
+    {
+        load();
+        QCOMPARE(describe(*m_tree->tvw), (QStringList{"ROOT Tabs 5 +", "  D_11 acdc 1", "    F_41 Thunder 4",
+                                                      "    F_43 Back in Black 4", "  D_13 Beatles 1", "  D_12 Zeppelin 1",
+                                                      "    F_40 Stairway 4", "    F_42 Kashmir 4"}));
+        run("down");
+        QCOMPARE(describe(*m_tree->tvw), (QStringList{"ROOT Tabs 5 +", "  D_20 King 1", "    F_50 The Thrill 4"}));
+        QTest::keyClick(m_tree->cbo, Qt::Key_End);  // a category without folders: the root alone
+        QCOMPARE(describe(*m_tree->tvw), QStringList{"ROOT Tabs 5 +"});
+    }
 
-    load();
-    m_tree->resize(400, 600);
-    m_tree->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_tree.get()));
-    m_tree->tvw->expandAll();
-    for (const QString &step : steps.split(" / ")) {
+    void events_data()
+    {
+        // Steps (see run()) split by " / "; events raised by the last one, then the messages shown,
+        // "%1" standing for the new id; the state after it (see events()).
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QStringList>("events");
+        QTest::addColumn<QString>("state");
+
+        auto row = [](const char *name, const QString &steps, const QString &events, const QString &state) {
+            QTest::newRow(name) << steps << events.split(", ", Qt::SkipEmptyParts) << state;
+        };
+        row("LoadTree: the fill and LoadTree both choose the first category", "load",
+            "OnCategoryClick(3), OnTreeClick, OnCategoryClick(3), OnTreeClick", "3 0 -");
+        row("root keeps the file's folder", "click F_40 / click ROOT", "OnTreeClick, OnRootClick", "3 12 ROOT");
+        row("category change: no folder selected any more", "select 3||12 / down", "OnCategoryClick(5), OnTreeClick",
+            "5 12 -");
+        row("SelectNode in another category", "select 5||20||50",
+            "OnCategoryClick(5), OnTreeClick, OnTreeClick, OnFileClick(5,20,50)", "5 20 F_50 file");
+        row("AddNode without tab text: OnFileAdd last", "select 3||11 / add 3;11;Tři čuníci;",
+            "OnTreeClick, OnFileClick(3,11,%1), OnFileAdd", "3 11 F_%1 file");
+        row("AddNode with tab text, other category: folder first, no OnFileAdd", "select 3||11 / add 5;20;Café über;e-3-",
+            "OnCategoryClick(5), OnTreeClick, OnTreeClick, OnFolderClick(5,20), OnTreeClick, OnFileClick(5,20,%1)",
+            "5 20 F_%1 file");
+        row("AddFolder after its siblings", "folder Ärger Aardvark", "OnTreeClick, OnFolderClick(3,%1)", "3 %1 D_%1 folder");
+        row("AddCategory", "category   Jaromír Jazz  ", "OnCategoryClick(%1), OnTreeClick", "%1 0 -");
+        // A stale path changes nothing; the user is told.
+        const QString on50 = "select 5||20||50 / select ", file = "The file could not be found.",
+                      folder = "The folder could not be found.", stay = "5 20 F_50 file";
+        row("deleted file, other category", on50 + "3||12||99", file, stay);
+        row("file moved to another folder", on50 + "3||11||40", file, stay);
+        row("not a path", on50 + "x||y", folder, stay);
+    }
+
+    // The state: "CategoryId FolderId current-node ('-' for none) [file if opened] [folder if selected]".
+    void events()
+    {
+        QFETCH(QString, steps);
+        QFETCH(QStringList, events);
+        QFETCH(QString, state);
+
+        load();
+        m_tree->resize(400, 600);
+        m_tree->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_tree.get()));
+        m_tree->tvw->expandAll();
+        for (const QString &step : steps.split(" / ")) {
+            m_rec->take();
+            run(step);
+            if (QTest::currentTestFailed())
+                return;
+        }
+        const QString added = QString::number(m_added);
+        QStringList got = m_rec->take();
+        for (const ScriptedPrompts::Question &q : m_prompts->asked)
+            got << q.text;
+        QCOMPARE(got, events.replaceInStrings("%1", added));
+        QTreeWidgetItem *current = m_tree->tvw->currentItem();
+        QStringList now{QString::number(m_tree->CategoryId()), QString::number(m_tree->FolderId()),
+                        current ? keyOf(current) : "-"};
+        if (m_tree->FileOpened())
+            now << "file";
+        if (m_tree->FolderSelected())
+            now << "folder";
+        QCOMPARE(now.join(' '), state.replace("%1", added));
+        QCOMPARE(m_tree->cbo->currentData().value<qint32>(), m_tree->CategoryId());
+        if (m_added && current)  // a new node is the last of its parent, whatever its name
+            QCOMPARE(current->parent()->indexOfChild(current), current->parent()->childCount() - 1);
+    }
+
+    void identifiersPast32767()
+    {
+        openStore("INSERT INTO categories(category_id, category) VALUES (3,'Rock'),(40000,'Big');"
+                  "INSERT INTO directories(directory_id, category_id, directory) VALUES (70000,40000,'Far');"
+                  "INSERT INTO file(file_id, directory_id, filename) VALUES (100000,70000,'Deep')");
+        QVERIFY(m_tree->LoadTree());
         m_rec->take();
-        run(step);
-        if (QTest::currentTestFailed())
-            return;
+        QVERIFY(m_tree->SelectNode("40000||70000||100000"));
+        QCOMPARE(m_rec->take(), (QStringList{"OnCategoryClick(40000)", "OnTreeClick", "OnTreeClick",
+                                             "OnFileClick(40000,70000,100000)"}));
+        QCOMPARE(describe(*m_tree->tvw), (QStringList{"ROOT Tabs 5 +", "  D_70000 Far 1 +", "    F_100000 Deep 4"}));
+        QCOMPARE(m_tree->AddNode(40000, 70000, "Next", "x"), 100001);
+        QCOMPARE(m_tree->AddFolder("Near"), 70001);
+        QCOMPARE(m_tree->AddCategory("Huge"), 40001);
     }
-    const QString added = QString::number(m_added);
-    QStringList got = m_rec->take();
-    for (const ScriptedPrompts::Question &q : m_prompts->asked)
-        got << q.text;
-    QCOMPARE(got, events.replaceInStrings("%1", added));
-    QTreeWidgetItem *current = m_tree->tvw->currentItem();
-    QStringList now{QString::number(m_tree->CategoryId()), QString::number(m_tree->FolderId()),
-                    current ? keyOf(current) : "-"};
-    if (m_tree->FileOpened())
-        now << "file";
-    if (m_tree->FolderSelected())
-        now << "folder";
-    QCOMPARE(now.join(' '), state.replace("%1", added));
-    QCOMPARE(m_tree->cbo->currentData().value<qint32>(), m_tree->CategoryId());
-    if (m_added && current)  // a new node is the last of its parent, whatever its name
-        QCOMPARE(current->parent()->indexOfChild(current), current->parent()->childCount() - 1);
-}
-
-void tst_ctlTree::identifiersPast32767()
-{
-    openStore("INSERT INTO categories(category_id, category) VALUES (3,'Rock'),(40000,'Big');"
-              "INSERT INTO directories(directory_id, category_id, directory) VALUES (70000,40000,'Far');"
-              "INSERT INTO file(file_id, directory_id, filename) VALUES (100000,70000,'Deep')");
-    QVERIFY(m_tree->LoadTree());
-    m_rec->take();
-    QVERIFY(m_tree->SelectNode("40000||70000||100000"));
-    QCOMPARE(m_rec->take(), (QStringList{"OnCategoryClick(40000)", "OnTreeClick", "OnTreeClick",
-                                         "OnFileClick(40000,70000,100000)"}));
-    QCOMPARE(describe(*m_tree->tvw), (QStringList{"ROOT Tabs 5 +", "  D_70000 Far 1 +", "    F_100000 Deep 4"}));
-    QCOMPARE(m_tree->AddNode(40000, 70000, "Next", "x"), 100001);
-    QCOMPARE(m_tree->AddFolder("Near"), 70001);
-    QCOMPARE(m_tree->AddCategory("Huge"), 40001);
-}
+};
 
 QTEST_MAIN(tst_ctlTree)
 #include "tst_ctlTree.moc"

@@ -8,12 +8,9 @@
 #include "tree/TreeViewTarget.h"
 #include "tree/ctlTree.h"
 
-#include <QAction>
 #include <QComboBox>
-#include <QFrame>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QToolBar>
 #include <QtTest>
 
 #include <memory>
@@ -36,190 +33,133 @@ class tst_ctlTreeSearch : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void init();
-    void cleanup();
-
-    void passes_data();
-    void passes();
-    void messages();
-    void treeChangesRestartTheSearch();
-    void searchButtonAndEnter();
-
-private:
     QString current() const { return TreeViewTarget::key(m_tree->tvw->currentItem()); }
-    void go(const QString &text);
 
     std::unique_ptr<TestHome> m_home;
     std::unique_ptr<ScriptedPrompts> m_prompts;
     std::unique_ptr<ctlTree> m_tree;
     QStringList m_clicks;
-};
 
-void tst_ctlTreeSearch::init()
-{
-    m_home = std::make_unique<TestHome>();
-    m_prompts = std::make_unique<ScriptedPrompts>();
-    m_tree = std::make_unique<ctlTree>(*m_prompts);
-    m_clicks.clear();
-    connect(m_tree.get(), &ctlTree::OnFileClick, this,
-            [this](qint32, qint32, qint32 file) { m_clicks << QString::number(file); });
-    const QString store = m_home->newStore("Tabs");
-    StoreRows::exec(store, Rows);
-    QVERIFY(modADO::OpenConnection(store, "Tabs"));
-    QVERIFY(m_tree->LoadTree());
-}
+    // Types the text (when not null) and presses Go.
+    void go(const QString &text)
+    {
+        if (!text.isNull())
+            m_tree->txtSearch->setText(text);
+        m_tree->cmdGo->click();
+    }
 
-void tst_ctlTreeSearch::cleanup()
-{
-    m_tree.reset();
-    modADO::CloseConnection();
-    m_prompts.reset();
-    m_home.reset();
-}
+private slots:
 
-// Types the text (when not null) and presses Go.
-void tst_ctlTreeSearch::go(const QString &text)
-{
-    if (!text.isNull())
-        m_tree->txtSearch->setText(text);
-    m_tree->cmdGo->click();
-}
+    void init()
+    {
+        m_home = std::make_unique<TestHome>();
+        m_prompts = std::make_unique<ScriptedPrompts>();
+        m_tree = std::make_unique<ctlTree>(*m_prompts);
+        m_clicks.clear();
+        connect(m_tree.get(), &ctlTree::OnFileClick, this,
+                [this](qint32, qint32, qint32 file) { m_clicks << QString::number(file); });
+        const QString store = m_home->newStore("Tabs");
+        StoreRows::exec(store, Rows);
+        QVERIFY(modADO::OpenConnection(store, "Tabs"));
+        QVERIFY(m_tree->LoadTree());
+    }
 
-void tst_ctlTreeSearch::passes_data()
-{
-    QTest::addColumn<QStringList>("texts");
-    QTest::addColumn<QString>("box");
-    QTest::addColumn<QString>("results");  // per pass: the 1-based position found, or a word
+    void cleanup()
+    {
+        m_tree.reset();
+        modADO::CloseConnection();
+        m_prompts.reset();
+        m_home.reset();
+    }
 
-    const QStringList songs{"Tabs", "Blues Rock", "Bad Blues", "Old blue", "BLUE Moon", "Blue"};
-    QTest::newRow("contains, then begins with") << songs << "blu" << "2 5 6 end end";
-    QTest::newRow("words trimmed, any case") << songs << "  BLUE moon " << "5 end";
-    QTest::newRow("the root takes part") << songs << "tab" << "1 end";
-    QTest::newRow("found nowhere stays a new pass") << songs << "zz" << "none none";
-    QTest::newRow("placeholder in any case") << songs << "sEARCH..." << "ignored";
-    QTest::newRow("blank box") << songs << "   " << "ignored";
-    QTest::newRow("no nodes") << QStringList() << "blu" << "none";
-    QTest::newRow("found last node") << QStringList{"a", "xb"} << "b" << "2 end end";
-}
+    void passes_data()
+    {
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("results");  // per pass: the 1-based position found, or a word
 
-void tst_ctlTreeSearch::passes()
-{
-    QFETCH(QStringList, texts);
-    QFETCH(QString, box);
-    QFETCH(QString, results);
+        const QStringList songs{"Tabs", "Blues Rock", "Bad Blues", "Old blue", "BLUE Moon", "Blue"};
+        QTest::newRow("contains, then begins with") << songs << "blu" << "2 5 6 end end";
+        QTest::newRow("words trimmed, any case") << songs << "  BLUE moon " << "5 end";
+        QTest::newRow("placeholder in any case") << songs << "sEARCH..." << "ignored";
+        QTest::newRow("no nodes") << QStringList() << "blu" << "none";
+        QTest::newRow("found last node") << QStringList{"a", "xb"} << "b" << "2 end end";
+    }
 
-    TreeSearch search;
-    QStringList got;
-    for (int i = 0; i < results.count(' ') + 1; ++i) {
-        switch (search.next(box, texts)) {
-        case TreeSearch::Result::Found: got << QString::number(search.lastFound()); break;
-        case TreeSearch::Result::NotFound: got << "none"; break;
-        case TreeSearch::Result::Finished: got << "end"; break;
-        case TreeSearch::Result::Ignored: got << "ignored"; break;
+    void passes()
+    {
+        QFETCH(QStringList, texts);
+        QFETCH(QString, box);
+        QFETCH(QString, results);
+
+        TreeSearch search;
+        QStringList got;
+        for (int i = 0; i < results.count(' ') + 1; ++i) {
+            switch (search.next(box, texts)) {
+            case TreeSearch::Result::Found: got << QString::number(search.lastFound()); break;
+            case TreeSearch::Result::NotFound: got << "none"; break;
+            case TreeSearch::Result::Finished: got << "end"; break;
+            case TreeSearch::Result::Ignored: got << "ignored"; break;
+            }
         }
+        QCOMPARE(got.join(' '), results);
     }
-    QCOMPARE(got.join(' '), results);
-}
 
-void tst_ctlTreeSearch::messages()
-{
-    // The pane searches in the order nodes were added, not in the order shown: Blue Sky, added
-    // to Jazz after the fill, comes after Blue Moon of the next folder.
-    const qint32 sky = m_tree->AddNode(1, 2, "Blue Sky", "e|--|");
-    QVERIFY(sky > 0);
-    m_clicks.clear();
-    go("blu");
-    QCOMPARE(m_clicks, QStringList{"10"});
-    go(QString());
-    go(QString());
-    QCOMPARE(m_clicks, (QStringList{"10", "11", QString::number(sky)}));
-    QCOMPARE(current(), "F_" + QString::number(sky));
-    QVERIFY(m_prompts->asked.isEmpty());
-
-    // After the last match every press says so, and the selection stays.
-    for (int i = 0; i < 2; ++i) {
+    void messages()
+    {
+        // The pane searches in the order nodes were added, not in the order shown: Blue Sky, added
+        // to Jazz after the fill, comes after Blue Moon of the next folder.
+        const qint32 sky = m_tree->AddNode(1, 2, "Blue Sky", "e|--|");
+        QVERIFY(sky > 0);
+        m_clicks.clear();
+        go("blu");
+        QCOMPARE(m_clicks, QStringList{"10"});
         go(QString());
-        QCOMPARE(m_prompts->last().text, Finished);
-        QCOMPARE(m_prompts->last().title, QString("Chordex"));
-        QCOMPARE(m_prompts->last().icon, Prompts::Icon::Information);
+        go(QString());
+        QCOMPARE(m_clicks, (QStringList{"10", "11", QString::number(sky)}));
+        QCOMPARE(current(), "F_" + QString::number(sky));
+        QVERIFY(m_prompts->asked.isEmpty());
+
+        // After the last match every press says so, and the selection stays.
+        for (int i = 0; i < 2; ++i) {
+            go(QString());
+            QCOMPARE(m_prompts->last().text, Finished);
+        }
+        QCOMPARE(m_prompts->asked.size(), 2);
+        QCOMPARE(current(), "F_" + QString::number(sky));
+
+        go(" Zeppelin ");
+        QCOMPARE(m_prompts->last().text, Finished + "\r\n\r\nCould not find \"Zeppelin\".");
+        QCOMPARE(current(), "F_" + QString::number(sky));
+        QCOMPARE(m_clicks.size(), 3);
+
+        // Editing the text starts a new pass.
+        go("Rock");
+        QCOMPARE(current(), QString("D_3"));
     }
-    QCOMPARE(m_prompts->asked.size(), 2);
-    QCOMPARE(current(), "F_" + QString::number(sky));
 
-    go(" Zeppelin ");
-    QCOMPARE(m_prompts->last().text, Finished + "\r\n\r\nCould not find \"Zeppelin\".");
-    QCOMPARE(m_prompts->last().icon, Prompts::Icon::Exclamation);
-    QCOMPARE(m_prompts->last().buttons, Prompts::Buttons::Ok);
-    QCOMPARE(current(), "F_" + QString::number(sky));
-    QCOMPARE(m_clicks.size(), 3);
+    void treeChangesRestartTheSearch()
+    {
+        // A new category: the next press is a new pass (contains), not a continued one from the
+        // old position, which would skip Old Blues.
+        go("blu");
+        go(QString());
+        QCOMPARE(m_clicks, (QStringList{"10", "11"}));
+        QTest::keyClick(m_tree->cbo, Qt::Key_Down);
+        go(QString());
+        QCOMPARE(m_clicks.last(), QString("20"));
 
-    // Editing the text starts a new pass.
-    go("Rock");
-    QCOMPARE(current(), QString("D_3"));
-}
-
-void tst_ctlTreeSearch::treeChangesRestartTheSearch()
-{
-    // A new category: the next press is a new pass (contains), not a continued one from the
-    // old position, which would skip Old Blues.
-    go("blu");
-    go(QString());
-    QCOMPARE(m_clicks, (QStringList{"10", "11"}));
-    QTest::keyClick(m_tree->cbo, Qt::Key_Down);
-    go(QString());
-    QCOMPARE(m_clicks.last(), QString("20"));
-
-    // Removing nodes makes the tree shorter than the position found last: a new pass.
-    go(QString());
-    QCOMPARE(m_clicks.last(), QString("21"));
-    m_tree->RemoveNode("F_21");
-    m_tree->RemoveNode("F_20");
-    const int asked = int(m_prompts->asked.size());
-    go(QString());
-    QCOMPARE(m_prompts->asked.size(), asked + 1);
-    QVERIFY(m_prompts->last().text.startsWith(Finished + "\r\n\r\nCould not find"));
-
-    // Clearing the tree forgets the position as well.
-    QVERIFY(m_tree->LoadTree());
-    go("blu");
-    go(QString());
-    QCOMPARE(m_clicks.last(), QString("11"));
-    m_tree->ClearAll();
-    go(QString());
-    QVERIFY(m_prompts->last().text.startsWith(Finished + "\r\n\r\nCould not find"));
-}
-
-void tst_ctlTreeSearch::searchButtonAndEnter()
-{
-    auto *button = m_tree->tbrTools->findChild<QAction *>("Search");
-    QVERIFY(button);
-    QCOMPARE(m_tree->txtSearch->text(), TreeSearch::Placeholder);
-    m_tree->resize(300, 400);
-    m_tree->show();
-    const int treeTop = m_tree->tvw->y();
-    // Both buttons fit on the toolbar, none hides behind its extension arrow.
-    QVERIFY(m_tree->tbrTools->widgetForAction(button)->isVisible());
-    QVERIFY(m_tree->tbrTools->widgetForAction(m_tree->tbrTools->findChild<QAction *>("x"))->isVisible());
-
-    button->trigger();
-    QVERIFY(m_tree->SearchBox());
-    QVERIFY(m_tree->fSearch->isVisible());
-    QVERIFY(m_tree->tvw->y() > treeTop);
-
-    // The placeholder does nothing; Enter is Go.
-    QTest::keyClick(m_tree->txtSearch, Qt::Key_Return);
-    QVERIFY(m_clicks.isEmpty() && m_prompts->asked.isEmpty());
-    m_tree->txtSearch->setText("moon");
-    QTest::keyClick(m_tree->txtSearch, Qt::Key_Return);
-    QCOMPARE(m_clicks, QStringList{"11"});
-    QCOMPARE(m_tree->txtSearch->selectedText(), QString("moon"));
-
-    button->trigger();
-    QVERIFY(!m_tree->SearchBox());
-    QVERIFY(!m_tree->fSearch->isVisible());
-    QCOMPARE(m_tree->tvw->y(), treeTop);
-}
+        // Removing nodes makes the tree shorter than the position found last: a new pass.
+        go(QString());
+        QCOMPARE(m_clicks.last(), QString("21"));
+        m_tree->RemoveNode("F_21");
+        m_tree->RemoveNode("F_20");
+        const int asked = int(m_prompts->asked.size());
+        go(QString());
+        QCOMPARE(m_prompts->asked.size(), asked + 1);
+        QVERIFY(m_prompts->last().text.startsWith(Finished + "\r\n\r\nCould not find"));
+    }
+};
 
 QTEST_MAIN(tst_ctlTreeSearch)
 #include "tst_ctlTreeSearch.moc"
