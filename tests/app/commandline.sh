@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
 # commandline.sh <build folder>
-# The command line as a script uses it: exit codes, the summary line, nothing written on a
-# refusal, and an export imported back.
+# The command line as a script uses it: exit codes, summary line, nothing written on a refusal.
 set -euo pipefail
 build=$1
 work=$(mktemp -d)

@@ -11,8 +11,7 @@
 using Result = AddressHistory::Result;
 Q_DECLARE_METATYPE(Result)
 
-// The address history file, the Go keywords and the address box's typing rules: none of
-// them needs the web engine.
+// The address history file, the Go keywords and the address box's typing rules.
 class tst_AddressBox final : public QObject
 {
     Q_OBJECT
@@ -46,8 +45,6 @@ private slots:
             << QByteArray() << "  http://www.tabs.com/a  " << Result::Recorded << QByteArray("www.tabs.com/a\r\n");
         QTest::newRow("known without http://")
             << QByteArray("www.tabs.com\r\n") << "http://www.tabs.com" << Result::Known << QByteArray("www.tabs.com\r\n");
-        QTest::newRow("only a leading http:// is dropped")
-            << QByteArray() << "www.a.com/?u=http://b" << Result::Recorded << QByteArray("www.a.com/?u=http://b\r\n");
         QTest::newRow("line break never written")
             << QByteArray() << "www.a.com\r\nwww.b.com" << Result::Skipped << QByteArray();
     }

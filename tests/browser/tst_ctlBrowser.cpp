@@ -13,8 +13,7 @@
 
 #include <memory>
 
-// The browser pane on real local pages. One pane serves every case: the web engine starts
-// once, and its named profile exists once per process.
+// One pane serves every case: the web engine starts once, its profile exists once per process.
 class tst_ctlBrowser final : public QObject
 {
     Q_OBJECT

@@ -118,6 +118,7 @@ private slots:
         QCOMPARE(decoded.text, QString("a\r\n\r\nb\r\n"));
         QCOMPARE(decoded.format.lineEnd, LineEnd::Lf);
         QVERIFY(!decoded.format.finalLineEnd);
+        QVERIFY(TextCodec::decode("caf\xE9\r\n", Encoding::Utf8).invalid > 0);  // reopened as UTF-8, it is not
     }
 
     // A store file or a text full of control characters is not opened as text.

@@ -53,6 +53,9 @@ private slots:
             firsts << t.Number();
         }
         QCOMPARE(firsts.size(), 5);
+        t.setNumber(5);
+        t.NextTip();  // after the last tip comes the first
+        QCOMPARE(t.Tip(), clsTips::BuiltInTips[0]);
 
         // A folder where the file should be: nothing can be read, so there are no tips, and
         // Next Tip keeps the empty text.

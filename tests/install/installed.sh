@@ -38,7 +38,6 @@ desktop-file-validate "$usr/share/applications/$id.desktop" || fail "desktop ent
 appstreamcli validate --no-net "$usr/share/metainfo/$id.metainfo.xml" > "$work/appstream.log" \
   || { cat "$work/appstream.log"; fail "metainfo invalid"; }
 
-# The command line needs no display.
 out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$usr/bin/chordex" --version)
 [ "$out" = "Chordex $version" ] || fail "--version printed '$out'"
 if env -u DISPLAY "$usr/bin/chordex" --no-such-option --version > /dev/null 2>&1; then

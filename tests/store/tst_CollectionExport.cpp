@@ -20,9 +20,7 @@ private:
     QByteArray read(const QString &relative)
     {
         QFile f(m_out->path() + "/" + relative);
-        if (!f.open(QIODevice::ReadOnly))
-            return "<missing>";
-        return f.readAll();
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
     }
 
 private slots:

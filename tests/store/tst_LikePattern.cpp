@@ -48,8 +48,7 @@ private slots:
     {
         const QByteArray text = QString("x CAPO é Capo").toUtf8();
         const LikePattern pattern("capo");
-        std::size_t begin = 0;
-        std::size_t end = 0;
+        std::size_t begin = 0, end = 0;
         QVERIFY(pattern.find(std::string_view(text.constData(), std::size_t(text.size())), begin, end));
         QCOMPARE(int(begin), 2);
         QCOMPARE(int(end), 6);

@@ -69,6 +69,20 @@ private slots:
         QCOMPARE(doc.Tablature(), QString("Jaromír – Tři čuníci\r\ne|--0--|"));
     }
 
+    // A delete refused part-way leaves every row in place and raises no signal.
+    void refusedDeleteKeepsTheFile()
+    {
+        StoreRows::exec(m_path, "INSERT INTO bookmarks(bookmark, description, category_id, directory_id, file_id) "
+                                "VALUES ('b','',3,7,12);"
+                                "CREATE TRIGGER keep BEFORE DELETE ON tablature BEGIN SELECT RAISE(ABORT, 'locked'); END;");
+        clsTablature doc;
+        doc.SelectTabFile(3, 7, 12);
+        QSignalSpy spy(&doc, &clsTablature::OnFileDelete);
+        QVERIFY_THROWS_EXCEPTION(DbError, doc.DeleteFile(12));
+        QCOMPARE(spy.count(), 0);
+        QCOMPARE(count("SELECT count(*) FROM file WHERE file_id=12") + count("SELECT count(*) FROM bookmarks"), 2);
+    }
+
     // A change whose row has gone writes nothing and says so; the document keeps what it had.
     void changesToAMissingRowFail_data()
     {

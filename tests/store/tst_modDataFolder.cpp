@@ -7,8 +7,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-// Seeding the user's data folder from the installed data: what comes once, what follows
-// newer installs, and what is never touched.
+// Seeding the user's data folder: what follows newer installs and what is never touched.
 class tst_modDataFolder : public QObject
 {
     Q_OBJECT

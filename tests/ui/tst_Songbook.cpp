@@ -19,10 +19,10 @@ private slots:
     {
         m_home = new TestHome;
         m_store = m_home->newStore("Book");
-        StoreRows::exec(m_store, "INSERT INTO categories VALUES (1,'Guitar'),(2,'Empty')");
-        StoreRows::exec(m_store, "INSERT INTO directories VALUES (10,1,'Riffs'),(11,1,'Songs')");
-        StoreRows::exec(m_store, "INSERT INTO file VALUES (1,10,'Short')");
-        StoreRows::exec(m_store, "INSERT INTO tablature VALUES (1,'e|--0--|\r\n','Capo 2')");
+        StoreRows::exec(m_store, "INSERT INTO categories VALUES (1,'Guitar'),(2,'Empty');"
+                                 "INSERT INTO directories VALUES (10,1,'Riffs');"
+                                 "INSERT INTO file VALUES (1,10,'Short');"
+                                 "INSERT INTO tablature VALUES (1,'e|--0--|\r\n','Capo 2')");
         QVERIFY(modADO::OpenConnection(m_store, "Book"));
     }
     void cleanup()
